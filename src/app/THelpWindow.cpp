@@ -1,0 +1,77 @@
+#include "THelpWindow.h"
+
+#include <QAction>
+#include <QPointer>
+#include <QTextBrowser>
+#include <QToolBar>
+#include <QUrl>
+#include <QVBoxLayout>
+
+THelpWindow *THelpWindow::instance()
+{
+    static QPointer<THelpWindow> window;
+    if (!window)
+        window = new THelpWindow;
+    return window;
+}
+
+THelpWindow::THelpWindow(QWidget *parent)
+    : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("HelpWindow"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(tr("Tarvik Help"));
+    resize(640, 520);
+
+    FBrowser = new QTextBrowser(this);
+    FBrowser->setOpenExternalLinks(true);
+    FBrowser->setSearchPaths({QStringLiteral(":/help")});
+
+    auto *bar = new QToolBar(this);
+    QAction *back = bar->addAction(QIcon::fromTheme(QStringLiteral("go-previous")), tr("Back"));
+    QAction *contents = bar->addAction(tr("Contents"));
+    QAction *index = bar->addAction(tr("Index"));
+    connect(back, &QAction::triggered, FBrowser, &QTextBrowser::backward);
+    connect(FBrowser, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
+    connect(contents, &QAction::triggered, this, &THelpWindow::ShowContents);
+    connect(index, &QAction::triggered, this, &THelpWindow::ShowIndex);
+
+    auto *v = new QVBoxLayout(this);
+    v->setContentsMargins(0, 0, 0, 0);
+    v->setSpacing(0);
+    v->addWidget(bar);
+    v->addWidget(FBrowser);
+}
+
+QUrl THelpWindow::UrlOfContext(int context)
+{
+    return QUrl(QStringLiteral("qrc:/help/contents.html#ctx%1").arg(context));
+}
+
+void THelpWindow::showUrl(const QUrl &url)
+{
+    FBrowser->setSource(url);
+    show();
+    raise();
+    activateWindow();
+}
+
+QUrl THelpWindow::currentUrl() const
+{
+    return FBrowser->source();
+}
+
+void THelpWindow::ShowContents()
+{
+    showUrl(QUrl(QStringLiteral("qrc:/help/contents.html")));
+}
+
+void THelpWindow::ShowIndex()
+{
+    showUrl(QUrl(QStringLiteral("qrc:/help/index.html")));
+}
+
+void THelpWindow::ShowContext(int context)
+{
+    showUrl(UrlOfContext(context));
+}

@@ -1,0 +1,29 @@
+#pragma once
+// The program's help: a window over the help pages shipped inside the
+// program. F1 opens the page of a context number; the two help commands open
+// the contents and the keyword index.
+
+#include <QWidget>
+
+class QTextBrowser;
+
+class THelpWindow : public QWidget
+{
+    Q_OBJECT
+public:
+    static THelpWindow *instance();
+
+    void ShowContents();
+    void ShowIndex();
+    void ShowContext(int context);
+
+    // The page and anchor a context number opens.
+    static QUrl UrlOfContext(int context);
+    QUrl currentUrl() const;
+
+private:
+    explicit THelpWindow(QWidget *parent = nullptr);
+    void showUrl(const QUrl &url);
+
+    QTextBrowser *FBrowser;
+};

@@ -1,0 +1,18 @@
+#pragma once
+// The application object. Every exception that reaches the event loop is
+// written to the log and shown in the error box; the program goes on.
+
+#include <QApplication>
+
+class TTarvikApplication : public QApplication
+{
+    Q_OBJECT
+public:
+    TTarvikApplication(int &argc, char **argv);
+
+    bool notify(QObject *receiver, QEvent *event) override;
+
+    // Logs and shows one error; used by notify and by anyone who catches an
+    // error that must reach the user the same way.
+    static void ApplicationEvents1Exception(const QString &message);
+};

@@ -1,0 +1,86 @@
+#include "TfrmAboutBox.h"
+
+#include "uResource.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QVBoxLayout>
+
+TfrmAboutBox::TfrmAboutBox(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
+{
+    setObjectName(QStringLiteral("TfrmAboutBox"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFrameStyle();
+
+    auto *icon = new QLabel(this);
+    icon->setPixmap(QIcon(QStringLiteral(":/icons/tarvik.svg")).pixmap(64, 64));
+    icon->setAlignment(Qt::AlignCenter);
+    auto *title = new QLabel(QStringLiteral("<b style='font-size:16pt'>Tarvik</b>"), this);
+    title->setAlignment(Qt::AlignCenter);
+    lblVersion = new QLabel(this);
+    lblVersion->setObjectName(QStringLiteral("lblVersion"));
+    lblVersion->setAlignment(Qt::AlignCenter);
+    auto *what = new QLabel(tr("CD jewel-case inlays and disc labels"), this);
+    what->setAlignment(Qt::AlignCenter);
+    lblSend = new QLabel(this);
+    lblSend->setObjectName(QStringLiteral("lblSend"));
+    lblSend->setWordWrap(true);
+    lblCheckWeb = new QLabel(this);
+    lblCheckWeb->setObjectName(QStringLiteral("lblCheckWeb"));
+    lblCheckWeb->setWordWrap(true);
+    imgFlag = new QLabel(this);
+    imgFlag->setObjectName(QStringLiteral("imgFlag"));
+    imgFlag->setAlignment(Qt::AlignCenter);
+    lblTranslated = new QLabel(this);
+    lblTranslated->setObjectName(QStringLiteral("lblTranslated"));
+    lblTranslated->setAlignment(Qt::AlignCenter);
+
+    for (QLabel *l : {icon, title, lblVersion, what, lblSend, lblCheckWeb, imgFlag, lblTranslated})
+        l->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    auto *v = new QVBoxLayout(this);
+    v->setContentsMargins(24, 20, 24, 20);
+    v->setSpacing(8);
+    v->addWidget(icon);
+    v->addWidget(title);
+    v->addWidget(lblVersion);
+    v->addWidget(what);
+    v->addSpacing(8);
+    v->addWidget(lblSend);
+    v->addWidget(lblCheckWeb);
+    v->addWidget(imgFlag);
+    v->addWidget(lblTranslated);
+    setFixedWidth(380);
+    LocalizeForm();
+}
+
+void TfrmAboutBox::setFrameStyle()
+{
+    setStyleSheet(QStringLiteral("TfrmAboutBox { border: 1px solid palette(dark); }"));
+}
+
+void TfrmAboutBox::LocalizeForm()
+{
+    setWindowTitle(Str(5500));
+    lblVersion->setText(tr("Version %1").arg(Str(1)));
+    lblSend->setText(Str(5550));
+    lblCheckWeb->setText(Str(5560));
+    lblTranslated->setText(Str(5570));
+}
+
+void TfrmAboutBox::mouseReleaseEvent(QMouseEvent *)
+{
+    close();
+}
+
+void TfrmAboutBox::changeEvent(QEvent *event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange)
+        return;
+    if (isActiveWindow())
+        FWasActive = true;
+    else if (FWasActive)
+        close();
+}

@@ -1,0 +1,309 @@
+// The main window's life cycle: creation, first activation, resizing, the
+// close sequence, hints and the raising of secondary windows.
+
+#include "TfrmTarvik.h"
+
+#include "DefaultStyles.h"
+#include "MessageBoxes.h"
+#include "StartupLayout.h"
+#include "TTarvikApplication.h"
+#include "TSurfacePanel.h"
+#include "TVKRegistry.h"
+#include "TVelDragDrop.h"
+#include "TVelFontCombo.h"
+#include "TVelPickColor.h"
+#include "VelColors.h"
+#include "TVelWinSpinEdit.h"
+#include "VelMeasureRoutines.h"
+#include "uCustomColors.h"
+#include "uResource.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QColorDialog>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QCheckBox>
+#include <QScreen>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <QWindow>
+
+TfrmTarvik::TfrmTarvik(const QStringList &arguments, QWidget *parent)
+    : QMainWindow(parent), FArguments(arguments)
+{
+    setObjectName(QStringLiteral("frmTarvik"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/tarvik.svg")));
+    setMinimumSize(StartupLayout::MinimumSize);
+    resize(StartupLayout::DesignSize);
+
+    createActions();
+    createMenus();
+    createToolbar();
+    createPropertyPanel();
+    createCoverView();
+    createStatusBar();
+
+    auto *central = new QWidget(this);
+    central->setObjectName(QStringLiteral("central"));
+    auto *h = new QHBoxLayout(central);
+    h->setContentsMargins(2, 2, 2, 2);
+    h->setSpacing(2);
+    auto *left = new QVBoxLayout;
+    left->setSpacing(2);
+    left->addWidget(pagEdit);
+    left->addWidget(pnlPosition);
+    left->addStretch();
+    pagEdit->setFixedWidth(212);
+    pnlPosition->setFixedWidth(212);
+    h->addLayout(left);
+    h->addWidget(pagCover, 1);
+    setCentralWidget(central);
+    TabFrontCover->installEventFilter(this);
+
+    tmrDisable = new QTimer(this);
+    tmrDisable->setObjectName(QStringLiteral("tmrDisable"));
+    tmrDisable->setInterval(100);
+
+    DragDrop = new TVelDragDrop(this);
+    DragDrop->setObjectName(QStringLiteral("DragDrop"));
+    DragDrop->setTarget(this);
+
+    LocalizeMainWindow();
+    assignHelpContexts();
+    connectCommands();
+    FormCreate();
+}
+
+TfrmTarvik::~TfrmTarvik()
+{
+    // elements are children of the surfaces and go with them
+}
+
+void TfrmTarvik::FormCreate()
+{
+    // custom colours of the shared colour dialog
+    const QList<TColor> custom = LoadCustomColors(CustomColorsIniPath());
+    for (int i = 0; i < custom.size() && i < QColorDialog::customCount(); ++i)
+        QColorDialog::setCustomColor(i, TColorToQColor(custom[i]));
+    FFirstActivation = true;
+
+    ShowHint(QString());
+    UpdateCaption();
+
+    // window size and zoom by screen size
+    const StartupLayout::TWindowPlacement place = StartupLayout::PlacementFor(StartupLayout::ScreenSize());
+    FZoom = place.zoom;
+    setGeometry(place.geometry);
+    if (place.maximized)
+        setWindowState(windowState() | Qt::WindowMaximized);
+
+    CoverSettings = TCoverSettings::Defaults();
+    DocumentRecord = TDocumentRecord();
+    ReadLabelSettings();
+
+    const QStringList styleNames = LoadStyles(CoverSettings);
+    cmbApplyStyle->clear();
+    cmbApplyStyle->addItems(styleNames);
+
+    LayoutAllSurfaces(this);
+    FCurrentFile.clear();
+
+    // the Text tab's starting values
+    PanelUpdating = true;
+    cmbFontName->setFontName(QStringLiteral("Arial"));
+    cmbFontSize->setCurrentText(QStringLiteral("12"));
+    rb0->setChecked(true);
+    btnBold->setChecked(true);
+    shColor->setColorSilently(clBlack);
+    chkTransparent->setChecked(true);
+    shBackColor->setColorSilently(clWhite);
+    PanelUpdating = false;
+
+    pagEdit->setCurrentWidget(tabText);
+    cmbFitTo->setCurrentIndex(0);
+    Modified = false;
+    FCopies = 1;
+    UseInches = true;
+    pagCover->setCurrentWidget(TabFrontCover);
+
+    LoadStyleValue(0);
+    SBPanel1->setText(ZoomText());
+
+    for (int i = ciFront; i <= ciRoundLabel; ++i)
+        CoverSettings.Colors[i] = clWhite;
+    CoverSettings.Colors[ciLines] = clBlack;
+    ApplyColors();
+}
+
+void TfrmTarvik::ReadLabelSettings()
+{
+    // A stored value that cannot be read is reported like any other error,
+    // and the default takes its place so the program still starts.
+    auto read = [](const char *name, float fallback) {
+        try {
+            return static_cast<float>(TVKRegistry::ReadLabelSetting(QLatin1String(name)));
+        } catch (const std::exception &e) {
+            TTarvikApplication::ApplicationEvents1Exception(QString::fromUtf8(e.what()));
+            return fallback;
+        }
+    };
+    const TCoverSettings d = TCoverSettings::Defaults();
+    CoverSettings.OuterDiameter = read("RoundLabel", d.OuterDiameter);
+    CoverSettings.InnerDiameter = read("InnerCircle", d.InnerDiameter);
+    CoverSettings.LabelsPerPage = VelMeasureRoutines::RoundEven(read("NumberPerPage", d.LabelsPerPage));
+    const char *xNames[3] = {"XMargin0", "XMargin1", "XMargin2"};
+    const char *yNames[3] = {"YMargin0", "YMargin1", "YMargin2"};
+    for (int i = 0; i < 3; ++i) {
+        CoverSettings.LabelXMargin[i] = read(xNames[i], d.LabelXMargin[i]);
+        CoverSettings.LabelYMargin[i] = read(yNames[i], d.LabelYMargin[i]);
+    }
+    FPrinterXOffset = read("XPrinterMargin", 0.2f);
+    FPrinterYOffset = read("YPrinterMargin", 0.5f);
+}
+
+void TfrmTarvik::FormActivate()
+{
+    if (!FFirstActivation)
+        return;
+    FFirstActivation = false;
+    LocalizeMainWindow();
+    FormResize();
+    if (TVKRegistry::ReadPreference(4) == QLatin1String("Cm"))
+        mnuCmClick();
+    else
+        mnuInchesClick();
+    if (!FArguments.isEmpty()) {
+        const QString path = FArguments.first();
+        const QString name = QFileInfo(path).fileName();
+        const int dot = name.lastIndexOf(QLatin1Char('.'));
+        if (dot >= 0 && name.mid(dot) == QLatin1String(".tvk"))
+            OpenDocument(path);
+    }
+}
+
+void TfrmTarvik::FormResize()
+{
+    LayoutAllSurfaces(this);
+}
+
+bool TfrmTarvik::event(QEvent *e)
+{
+    switch (e->type()) {
+    case QEvent::StatusTip:
+        ShowHint(static_cast<QStatusTipEvent *>(e)->tip());
+        return true;
+    case QEvent::WindowActivate:
+        FormActivate();
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::event(e);
+}
+
+void TfrmTarvik::changeEvent(QEvent *e)
+{
+    QMainWindow::changeEvent(e);
+}
+
+void TfrmTarvik::showEvent(QShowEvent *e)
+{
+    QMainWindow::showEvent(e);
+    // A desktop without a window manager never activates the window; the
+    // first-activation steps then run once the window is shown.
+    if (FFirstActivation)
+        QTimer::singleShot(0, this, &TfrmTarvik::FormActivate);
+}
+
+void TfrmTarvik::resizeEvent(QResizeEvent *e)
+{
+    QMainWindow::resizeEvent(e);
+}
+
+void TfrmTarvik::ShowHint(const QString &hint)
+{
+    SBPanel0->setText(hint.isEmpty() ? Str(2600) : hint);
+}
+
+void TfrmTarvik::UpdateCaption()
+{
+    const QString title = QApplication::applicationDisplayName();
+    setWindowTitle(FCurrentFile.isEmpty() ? title
+                                          : title + QStringLiteral(" - ") + QFileInfo(FCurrentFile).fileName());
+}
+
+bool TfrmTarvik::FormCloseQuery()
+{
+    if (!Modified)
+        return true;
+    switch (MessageBoxes::AskYesNoCancel(this, Str(2720))) {
+    case QMessageBox::Cancel:
+        return false;
+    case QMessageBox::Yes:
+        SaveDocument(FCurrentFile.isEmpty());
+        return true;
+    default:
+        return true;
+    }
+}
+
+void TfrmTarvik::closeEvent(QCloseEvent *e)
+{
+    if (FClosing) {
+        e->accept();
+        return;
+    }
+    if (!FormCloseQuery()) {
+        e->ignore();
+        return;
+    }
+    FClosing = true;
+    hide();
+    FreeResources();
+    FormClose();
+    e->accept();
+}
+
+void TfrmTarvik::FreeResources()
+{
+    tmrDisable->stop();
+    DestroyAllElements();
+    DocumentRecord = TDocumentRecord();
+}
+
+void TfrmTarvik::FormClose()
+{
+    QList<TColor> custom;
+    for (int i = 0; i < QColorDialog::customCount(); ++i)
+        custom.append(QColorToTColor(QColorDialog::customColor(i)));
+    SaveCustomColors(CustomColorsIniPath(), custom);
+}
+
+void TfrmTarvik::mnuExitClick()
+{
+    close();
+}
+
+void TfrmTarvik::ApplicationEvents1Activate()
+{
+    // Secondary windows stay above the main window when the program comes
+    // back to the front.
+    static const char *order[] = {"TfrmWizard", "TfrmCDDB", "TfrmFreeDB", "TfrmPrinting",
+                                  "TfrmPrintLabel", "TfrmPrintingDialog", "TfrmDefaultStyles",
+                                  "TfrmSetRoundLabel", "TfrmAlignment", "TfrmAboutBox"};
+    const QWidgetList tops = QApplication::topLevelWidgets();
+    for (const char *cls : order)
+        for (QWidget *w : tops)
+            if (w != this && w->isVisible() && qstrcmp(w->metaObject()->className(), cls) == 0)
+                w->raise();
+}

@@ -1,0 +1,218 @@
+#pragma once
+// The main window: menus, toolbar, property panel, the four surfaces and the
+// status bar. It owns the document (element slots, settings record, work
+// buffer, zoom, file name) and wires commands to the units that do the work.
+// Its code is split by concern over TfrmTarvik_*.cpp.
+
+#include "CDDataTypes.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <array>
+
+class QAction;
+class QActionGroup;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QRadioButton;
+class QTabWidget;
+class QTimer;
+class QToolBar;
+class QToolButton;
+class TShape;
+class TSurfacePanel;
+class TVelCDImageElement;
+class TVelDragDrop;
+class TVelFontCombo;
+class TVelPickColor;
+class TVelRotateLabel;
+class TVelWinSpinEdit;
+
+class TfrmTarvik : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit TfrmTarvik(const QStringList &arguments = {}, QWidget *parent = nullptr);
+    ~TfrmTarvik() override;
+
+    // --- document state -------------------------------------------------
+    float FZoom = 0.9f;
+    QString FCurrentFile;
+    bool FFirstActivation = true;
+    bool Modified = false;
+    bool UseInches = true;
+    bool PanelUpdating = false;
+    bool SuppressHistory = false;
+    TCoverSettings CoverSettings;
+    TDocumentRecord DocumentRecord;
+    std::array<QPointer<TVelRotateLabel>, TextSlotCount> TextSlots;
+    std::array<QPointer<TVelCDImageElement>, ImageSlotCount> ImageSlots;
+
+    // --- commands --------------------------------------------------------
+    void btnNewClick(QObject *sender);
+    bool ConfirmDiscard();
+    void btnOpenClick();
+    void btnSaveClick(QObject *sender);
+    void mnuCmClick();
+    void mnuInchesClick();
+    void mnuReassociateClick();
+    void mnuExitClick();
+    void mnuContentsClick();
+    void mnuIndexClick();
+    void mnuAboutClick();
+    void btnZoomOutClick(QObject *sender);
+    void pagCoverChange();
+    // Every element takes the current zoom: images first, then texts.
+    void RezoomElements();
+    void pnlFrontCoverClick();
+    void DragDropFilesDropped(const QStringList &files);
+
+    // --- colours ----------------------------------------------------------
+    void ApplyColor(TVelPickColor *picker);
+    void ApplyColors();
+
+    // --- cover view ------------------------------------------------------
+    void DisegnaCopertina(TSurfacePanel *panel, TShape *shadow, QObject *caller, float height, float width);
+    void LayoutAllSurfaces(QObject *caller);
+    TSurfacePanel *ActiveSurfacePanel() const;
+    void ShowSurface(TSurfaceCode code);
+    TSurfacePanel *SurfacePanel(TSurfaceCode code) const;
+    static TSurfaceCode SurfaceCodeOf(const QWidget *panel);
+    QString ZoomText() const;
+
+    // --- slots -------------------------------------------------------------
+    int FindTextSlot() const;
+    int FindImageSlot() const;
+
+    // --- help --------------------------------------------------------------
+    int HelpContextOf(const QWidget *w) const;
+    void ShowHelp(int context);
+
+    // Hooks the document-file and editing work fills in.
+    bool SaveDocument(bool askForName);
+    bool OpenDocument(const QString &path);
+    void InsertImageFile(const QString &path);
+
+    // Puts text style n into the Text tab.
+    void LoadStyleValue(int n);
+
+    // The caption: the title alone, or title - file name.
+    void UpdateCaption();
+
+    // Components, named as the design names them, so tests and later work
+    // can reach them.
+    QToolBar *TarvikDock = nullptr;
+    QTabWidget *pagEdit = nullptr;
+    QWidget *tabText = nullptr, *TabImage = nullptr, *TabColors = nullptr;
+    QWidget *pnlPosition = nullptr;
+    QGroupBox *grpPosition = nullptr;
+    TVelWinSpinEdit *SpinX = nullptr, *SpinY = nullptr;
+    QTabWidget *pagCover = nullptr;
+    QWidget *TabFrontCover = nullptr, *TabInsideCover = nullptr, *tabBackCover = nullptr, *TabLabel = nullptr;
+    TSurfacePanel *pnlFrontCover = nullptr, *pnlInsideCover = nullptr, *pnlBackCover = nullptr,
+                  *pnlRoundLabel = nullptr;
+    TShape *ShadowFrontCover = nullptr, *shadowInsideCover = nullptr, *ShadowBackCover = nullptr,
+           *ShadowRoundLabel = nullptr;
+    QLabel *SBPanel0 = nullptr, *SBPanel1 = nullptr, *SBPanel2 = nullptr;
+    QMenu *txtMenu = nullptr;
+    QTimer *tmrDisable = nullptr;
+    TVelDragDrop *DragDrop = nullptr;
+
+    // Text page
+    QLabel *lblText = nullptr, *lblAngle = nullptr, *lblBackGround = nullptr;
+    QGroupBox *grpFont = nullptr;
+    QLineEdit *txtText = nullptr;
+    TVelFontCombo *cmbFontName = nullptr;
+    QComboBox *cmbFontSize = nullptr;
+    QToolButton *btnBold = nullptr, *btnItalic = nullptr, *btnUnderline = nullptr, *btnStrikeout = nullptr;
+    TVelPickColor *shColor = nullptr, *shBackColor = nullptr;
+    QRadioButton *rb0 = nullptr, *rb90 = nullptr, *rb180 = nullptr, *rb270 = nullptr;
+    QCheckBox *chkTransparent = nullptr;
+    QComboBox *cmbApplyStyle = nullptr;
+    // Image page
+    QLabel *lblImageName = nullptr, *lblFit = nullptr, *lblImgWidth = nullptr, *lblimgHeight = nullptr;
+    QLineEdit *txtImageName = nullptr;
+    QToolButton *btnChangeImage = nullptr;
+    QComboBox *cmbFitTo = nullptr;
+    QGroupBox *grpPictureSize = nullptr;
+    TVelWinSpinEdit *SpinImgWidth = nullptr, *SpinImgHeight = nullptr;
+    QCheckBox *chkProportions = nullptr;
+    QToolButton *btnBackToOriginalSize = nullptr;
+    // Colors page
+    TVelPickColor *shColorFront = nullptr, *shColorInside = nullptr, *shColorBack = nullptr,
+                  *shColorLeft = nullptr, *shColorRight = nullptr, *shColorLabel = nullptr,
+                  *shColorLines = nullptr;
+    std::array<QLabel *, 7> colorLabels{};
+
+    // Menus and their items
+    QMenu *mnuFile = nullptr, *mnuPreferences = nullptr, *mnuMetrics = nullptr, *mnuEdit = nullptr,
+          *mnuInsert = nullptr, *mnuAlignment = nullptr, *mnuHorizontally = nullptr,
+          *mnuVertically = nullptr, *mnuHelp = nullptr;
+    QAction *mnuNew = nullptr, *mnuOpen = nullptr, *mnuSave = nullptr, *mnuSaveAs = nullptr,
+            *mnuPrinterSetup = nullptr, *mnuPrint = nullptr, *mnuCm = nullptr, *mnuInches = nullptr,
+            *mnuDefaultstyles = nullptr, *mnuReassociate = nullptr, *mnuRoundLabel = nullptr,
+            *mnuExit = nullptr, *mnuUndo = nullptr, *mnuRedo = nullptr, *mnuCut = nullptr,
+            *mnuCopy = nullptr, *mnuPaste = nullptr, *mnuDelete = nullptr, *mnuBringtofront = nullptr,
+            *mnuSendtoBack = nullptr, *mnuAlign = nullptr, *mnuLockcomponents = nullptr,
+            *mnuSelectnone = nullptr, *mnuUseTarvikWizard = nullptr, *mnuInsertText = nullptr,
+            *mnuInsertImage = nullptr, *mnuLeft = nullptr, *mnuCenter = nullptr, *mnuRight = nullptr,
+            *mnuTop = nullptr, *mnuMiddle = nullptr, *mnuBottom = nullptr, *mnuContents = nullptr,
+            *mnuIndex = nullptr, *mnuAbout = nullptr;
+    QAction *mnuPopCut = nullptr, *mnuPopCopy = nullptr, *mnuPopPaste = nullptr, *mnuPopDelete = nullptr,
+            *mnuPopBringtoFront = nullptr, *mnuPopSendtoBack = nullptr, *mnuPopAlign = nullptr;
+    // Tool buttons
+    QAction *btnNew = nullptr, *btnOpen = nullptr, *btnSave = nullptr, *btnPrint = nullptr,
+            *btnInsertText = nullptr, *btnImage = nullptr, *btnUndo = nullptr, *btnCopy = nullptr,
+            *btnCut = nullptr, *btnPaste = nullptr, *btnDelete = nullptr, *btnSelect = nullptr,
+            *btnSelectNone = nullptr, *btnZoomIn = nullptr, *btnZoomOut = nullptr,
+            *btnBringToFront = nullptr, *btnSendToBack = nullptr, *btnLeft = nullptr, *btnCenter = nullptr,
+            *btnRight = nullptr, *btnTop = nullptr, *btnMiddle = nullptr, *btnBottom = nullptr,
+            *btnEditWizard = nullptr, *btnWizard = nullptr, *btnHelp = nullptr;
+
+protected:
+    bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    // construction (TfrmTarvik_Ui.cpp)
+    void createActions();
+    void createMenus();
+    void createToolbar();
+    void createPropertyPanel();
+    QWidget *createTextPage();
+    QWidget *createImagePage();
+    QWidget *createColorsPage();
+    void createCoverView();
+    void createStatusBar();
+    void assignHelpContexts();
+    bool menuHelpFilter(QObject *watched, QEvent *event);
+    void connectCommands();
+
+    // life cycle (TfrmTarvik.cpp)
+    void FormCreate();
+    void FormActivate();
+    void FormResize();
+    bool FormCloseQuery();
+    void FreeResources();
+    void FormClose();
+    void LocalizeMainWindow();
+    void ApplicationEvents1Activate();
+    void ShowHint(const QString &hint);
+    void ReadLabelSettings();
+    void DestroyAllElements();
+
+    QStringList FArguments;
+    float FPrinterXOffset = 0.2f, FPrinterYOffset = 0.5f;
+    int FCopies = 1;
+    bool FClosing = false;
+    QActionGroup *FUnitGroup = nullptr;
+};

@@ -1,0 +1,161 @@
+// The document as the main window holds it: New, the discard question, the
+// surface colours, the units and the element slots.
+
+#include "TfrmTarvik.h"
+
+#include "DocumentSlots.h"
+#include "MessageBoxes.h"
+#include "TSurfacePanel.h"
+#include "TShape.h"
+#include "TVKRegistry.h"
+#include "TVelPickColor.h"
+#include "VelColors.h"
+#include "TVelWinSpinEdit.h"
+#include "uResource.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QTabWidget>
+
+void TfrmTarvik::btnNewClick(QObject *sender)
+{
+    const bool fromNewCommand = sender == mnuNew || sender == btnNew;
+    if (fromNewCommand && !ConfirmDiscard())
+        return;
+    btnEditWizard->setEnabled(false);
+    pnlFrontCoverClick();
+    ClearDocumentRecord(DocumentRecord);
+    FCurrentFile.clear();
+    UpdateCaption();
+    DestroyAllElements();
+    const bool fromUndo = sender == mnuUndo || sender == btnUndo || sender == mnuRedo;
+    if (!fromUndo) {
+        mnuUndo->setEnabled(false);
+        btnUndo->setEnabled(false);
+        mnuRedo->setEnabled(false);
+        pagCover->setCurrentWidget(TabFrontCover);
+        pagEdit->setCurrentWidget(tabText);
+    }
+    for (int i = ciFront; i <= ciRoundLabel; ++i)
+        CoverSettings.Colors[i] = clWhite;
+    CoverSettings.Colors[ciLines] = clBlack;
+    ApplyColors();
+    pnlFrontCoverClick();
+    Modified = false;
+}
+
+bool TfrmTarvik::ConfirmDiscard()
+{
+    if (!Modified)
+        return true;
+    switch (MessageBoxes::AskYesNoCancel(this, Str(2720))) {
+    case QMessageBox::Cancel:
+        return false;
+    case QMessageBox::Yes:
+        SaveDocument(FCurrentFile.isEmpty());
+        return true;
+    default:
+        return true;
+    }
+}
+
+void TfrmTarvik::ApplyColor(TVelPickColor *picker)
+{
+    const std::array<TVelPickColor *, 7> pickers = {shColorFront, shColorInside, shColorBack, shColorLeft,
+                                                    shColorRight, shColorLabel, shColorLines};
+    for (int i = 0; i < 7; ++i)
+        CoverSettings.Colors[i] = pickers[i]->color();
+
+    const TColor *c = CoverSettings.Colors.data();
+    if (picker == shColorFront) {
+        pnlFrontCover->setBackgroundColor(TColorToQColor(c[ciFront]));
+    } else if (picker == shColorInside) {
+        pnlInsideCover->setBackgroundColor(TColorToQColor(c[ciInside]));
+    } else if (picker == shColorBack || picker == shColorLeft || picker == shColorRight) {
+        pnlBackCover->setBackgroundColor(TColorToQColor(c[ciBack]));
+        pnlBackCover->setSpineColors(TColorToQColor(c[ciLeftSpine]), TColorToQColor(c[ciRightSpine]));
+    } else if (picker == shColorLabel) {
+        pnlRoundLabel->outerCircle()->setBrushColor(TColorToQColor(c[ciRoundLabel]));
+    } else if (picker == shColorLines) {
+        for (TShape *line : {pnlBackCover->lineLeft(), pnlBackCover->lineRight()}) {
+            line->setPenColor(TColorToQColor(c[ciLines]));
+            line->setBrushColor(TColorToQColor(c[ciLines]));
+        }
+    }
+}
+
+void TfrmTarvik::ApplyColors()
+{
+    const std::array<TVelPickColor *, 7> pickers = {shColorFront, shColorInside, shColorBack, shColorLeft,
+                                                    shColorRight, shColorLabel, shColorLines};
+    for (int i = 0; i < 7; ++i)
+        pickers[i]->setColorSilently(CoverSettings.Colors[i]);
+    for (TVelPickColor *p : {shColorFront, shColorBack, shColorInside, shColorLabel, shColorLines})
+        ApplyColor(p);
+}
+
+void TfrmTarvik::mnuInchesClick()
+{
+    pnlFrontCoverClick();
+    mnuInches->setChecked(true);
+    UseInches = true;
+    for (TVelWinSpinEdit *s : {SpinX, SpinY, SpinImgWidth, SpinImgHeight}) {
+        s->setDecimals(2);
+        s->setSingleStep(0.01);
+    }
+    SpinX->setToolTip(Str(1930));
+    SpinY->setToolTip(Str(1940));
+    SpinImgWidth->setToolTip(Str(2230));
+    SpinImgHeight->setToolTip(Str(2230));
+    SpinX->setStatusTip(Str(1930));
+    SpinY->setStatusTip(Str(1940));
+    SpinImgWidth->setStatusTip(Str(2230));
+    SpinImgHeight->setStatusTip(Str(2230));
+    TVKRegistry::WritePreference(4, QStringLiteral("Inches"));
+}
+
+void TfrmTarvik::mnuCmClick()
+{
+    pnlFrontCoverClick();
+    mnuCm->setChecked(true);
+    UseInches = false;
+    for (TVelWinSpinEdit *s : {SpinX, SpinY, SpinImgWidth, SpinImgHeight}) {
+        s->setDecimals(1);
+        s->setSingleStep(0.1);
+    }
+    SpinX->setToolTip(Str(1910));
+    SpinY->setToolTip(Str(1920));
+    SpinImgWidth->setToolTip(Str(2220));
+    SpinImgHeight->setToolTip(Str(2220));
+    SpinX->setStatusTip(Str(1910));
+    SpinY->setStatusTip(Str(1920));
+    SpinImgWidth->setStatusTip(Str(2220));
+    SpinImgHeight->setStatusTip(Str(2220));
+    TVKRegistry::WritePreference(4, QStringLiteral("Cm"));
+}
+
+void TfrmTarvik::mnuReassociateClick()
+{
+    TVKRegistry::AssociateFileTypes();
+}
+
+TSurfacePanel *TfrmTarvik::SurfacePanel(TSurfaceCode code) const
+{
+    switch (code) {
+    case TSurfaceCode::Inside:
+        return pnlInsideCover;
+    case TSurfaceCode::Back:
+        return pnlBackCover;
+    case TSurfaceCode::RoundLabel:
+        return pnlRoundLabel;
+    default:
+        return pnlFrontCover;
+    }
+}
+
+TSurfaceCode TfrmTarvik::SurfaceCodeOf(const QWidget *panel)
+{
+    if (auto *p = qobject_cast<const TSurfacePanel *>(panel))
+        return p->code();
+    return TSurfaceCode::Front;
+}

@@ -1,0 +1,132 @@
+// The cover view: laying out the four surfaces at the zoom, the zoom
+// commands, the visible surface.
+
+#include "TfrmTarvik.h"
+
+#include "SurfaceGeometry.h"
+#include "TShape.h"
+#include "TSurfacePanel.h"
+#include "VelMeasureRoutines.h"
+#include "uResource.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QEvent>
+#include <QLabel>
+#include <QTabWidget>
+
+using namespace VelMeasureRoutines;
+
+void TfrmTarvik::DisegnaCopertina(TSurfacePanel *panel, TShape *shadow, QObject *caller, float height, float width)
+{
+    const int w = InchesToScreenPixels(width, FZoom);
+    const int h = InchesToScreenPixels(height, FZoom);
+    // All sheets have the size of the front cover's sheet.
+    const QPoint pos = CenteredPanelPos(TabFrontCover->size(), QSize(w, h));
+    shadow->setGeometry(pos.x() + 4, pos.y() + 4, w, h);
+    panel->setGeometry(pos.x(), pos.y(), w, h);
+    panel->raise();
+
+    const TSurfaceLayout layout = SurfaceLayout(CoverSettings, FZoom);
+    if (panel == pnlBackCover) {
+        panel->lineLeft()->setGeometry(layout.LineLeftX, 0, 1, h);
+        panel->lineRight()->setGeometry(layout.LineRightX, 0, 1, h);
+    } else if (panel == pnlRoundLabel) {
+        panel->innerCircle()->setGeometry(layout.InnerOffset, layout.InnerOffset, layout.InnerCircle,
+                                          layout.InnerCircle);
+        panel->outerCircle()->setGeometry(0, 0, layout.OuterCircle, layout.OuterCircle);
+    }
+
+    // A surface that does not fit the view makes the view zoom out, step by
+    // step, until it fits or the zoom reaches its bottom.
+    if (isActiveWindow() && caller != btnZoomOut
+        && (h > pagCover->height() || w > pagCover->width())) {
+        const float before = FZoom;
+        btnZoomOutClick(btnZoomOut);
+        Q_UNUSED(before);
+    }
+}
+
+void TfrmTarvik::LayoutAllSurfaces(QObject *caller)
+{
+    const TCoverSettings &s = CoverSettings;
+    DisegnaCopertina(pnlFrontCover, ShadowFrontCover, caller, s.FrontHeight, s.FrontWidth);
+    DisegnaCopertina(pnlInsideCover, shadowInsideCover, caller, s.InsideHeight, s.InsideWidth);
+    DisegnaCopertina(pnlBackCover, ShadowBackCover, caller, s.BackHeight, s.BackWidth);
+    DisegnaCopertina(pnlRoundLabel, ShadowRoundLabel, caller, s.OuterDiameter, s.OuterDiameter);
+}
+
+void TfrmTarvik::btnZoomOutClick(QObject *sender)
+{
+    pnlFrontCoverClick();
+    if (sender == btnZoomIn && FZoom < 2.0f)
+        FZoom += 0.05f;
+    else if (sender == btnZoomOut && FZoom > 0.1f)
+        FZoom -= 0.05f;
+    else
+        return;
+
+    const TCoverSettings &s = CoverSettings;
+    DisegnaCopertina(pnlFrontCover, ShadowFrontCover, btnZoomOut, s.FrontHeight, s.FrontWidth);
+    DisegnaCopertina(pnlInsideCover, shadowInsideCover, btnZoomOut, s.InsideHeight, s.InsideWidth);
+    DisegnaCopertina(pnlBackCover, ShadowBackCover, btnZoomOut, s.BackHeight, s.BackWidth);
+    DisegnaCopertina(pnlRoundLabel, ShadowRoundLabel, this, s.OuterDiameter, s.OuterDiameter);
+    RezoomElements();
+    SBPanel1->setText(ZoomText());
+}
+
+QString TfrmTarvik::ZoomText() const
+{
+    const float percent = FZoom * 100.0f;
+    return Str(2610) + QString::number(static_cast<double>(percent), 'f', 0) + QStringLiteral(" %");
+}
+
+TSurfacePanel *TfrmTarvik::ActiveSurfacePanel() const
+{
+    QWidget *tab = pagCover->currentWidget();
+    if (tab == TabInsideCover)
+        return pnlInsideCover;
+    if (tab == tabBackCover)
+        return pnlBackCover;
+    if (tab == TabLabel)
+        return pnlRoundLabel;
+    return pnlFrontCover;
+}
+
+void TfrmTarvik::ShowSurface(TSurfaceCode code)
+{
+    switch (static_cast<int>(code)) {
+    case 0:
+        pagCover->setCurrentWidget(TabFrontCover);
+        break;
+    case 1:
+        pagCover->setCurrentWidget(TabInsideCover);
+        break;
+    case 3:
+        pagCover->setCurrentWidget(tabBackCover);
+        break;
+    case 6:
+        pagCover->setCurrentWidget(TabLabel);
+        break;
+    default:
+        break;
+    }
+}
+
+void TfrmTarvik::pagCoverChange()
+{
+    pnlFrontCoverClick();
+    if (pagCover->currentWidget() == tabBackCover) {
+        pnlBackCover->lineLeft()->raise();
+        pnlBackCover->lineRight()->raise();
+    }
+}
+
+bool TfrmTarvik::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == TabFrontCover && event->type() == QEvent::Resize && isVisible())
+        FormResize();
+    if (menuHelpFilter(watched, event))
+        return true;
+    return QMainWindow::eventFilter(watched, event);
+}

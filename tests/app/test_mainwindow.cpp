@@ -1,0 +1,338 @@
+// The main window as a user meets it: its components and texts, the surfaces
+// at their sizes, New and the discard question, the close query, units,
+// dropped files, help, and the error log.
+
+#include "ExceptionLog.h"
+#include "MessageBoxes.h"
+#include "StartupLayout.h"
+#include "TShape.h"
+#include "TSurfacePanel.h"
+#include "TTarvikApplication.h"
+#include "TVKRegistry.h"
+#include "TVelPickColor.h"
+#include "TVelWinSpinEdit.h"
+#include "TestSupport.h"
+#include "TfrmTarvik.h"
+#include "THelpWindow.h"
+#include "VelMeasureRoutines.h"
+
+#include <QAction>
+#include <QColorDialog>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QSettings>
+#include <QTabWidget>
+#include <QToolBar>
+
+namespace {
+
+// Records every message box and answers it.
+struct Boxes {
+    QStringList texts;
+    QMessageBox::StandardButton answer = QMessageBox::Cancel;
+    Boxes()
+    {
+        MessageBoxes::SetAnswerer([this](QMessageBox::Icon, const QString &text) {
+            texts << text;
+            return answer;
+        });
+    }
+    ~Boxes() { MessageBoxes::SetAnswerer({}); }
+};
+
+std::unique_ptr<TfrmTarvik> makeWindow(QSize screen = QSize(1024, 768), const QStringList &args = {})
+{
+    StartupLayout::SetScreenSizeOverride(screen);
+    auto w = std::make_unique<TfrmTarvik>(args);
+    w->show();
+    QCoreApplication::processEvents();
+    if (!QTest::qWaitFor([&] { return !w->FFirstActivation; }))
+        qWarning("the window was never activated");
+    return w;
+}
+
+class ThrowingObject : public QObject
+{
+public:
+    bool event(QEvent *e) override
+    {
+        if (e->type() == QEvent::User)
+            throw std::runtime_error("Disk full");
+        return QObject::event(e);
+    }
+};
+
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { VelMeasureRoutines::SetScreenPPI(96); }
+
+    void componentsAndTexts()
+    {
+        auto w = makeWindow();
+        QCOMPARE(w->windowTitle(), QStringLiteral("Tarvik"));
+        QCOMPARE(w->SBPanel0->text(), QStringLiteral("For Help press F1"));
+        QCOMPARE(w->SBPanel1->text(), QStringLiteral("Zoom: 100 %"));
+        QCOMPARE(w->mnuPrinterSetup->text(), QStringLiteral("Printer Set&up..."));
+        QCOMPARE(w->mnuNew->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
+        QCOMPARE(w->mnuDelete->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Delete));
+        QCOMPARE(w->btnWizard->toolTip(), QStringLiteral("Create the cover using Tarvik Wizard"));
+        QVERIFY(!w->btnEditWizard->isEnabled());
+
+        // toolbar order with its separators
+        QStringList order;
+        for (QAction *a : w->TarvikDock->actions())
+            order << (a->isSeparator() ? QStringLiteral("|") : a->objectName());
+        QCOMPARE(order.join(' '),
+                 QStringLiteral("btnNew btnOpen btnSave btnPrint | btnInsertText btnImage btnUndo btnCopy "
+                                "btnCut btnPaste btnDelete | btnSelect btnSelectNone btnZoomIn btnZoomOut "
+                                "btnBringToFront btnSendToBack | btnLeft btnCenter btnRight btnTop btnMiddle "
+                                "btnBottom | btnEditWizard btnWizard btnHelp"));
+        for (QAction *a : w->TarvikDock->actions())
+            QVERIFY2(a->isSeparator() || !a->icon().isNull(), qPrintable(a->objectName()));
+
+        QStringList menus;
+        for (QAction *a : w->menuBar()->actions())
+            menus << a->text();
+        QCOMPARE(menus, QStringList({"&File", "&Edit", "&Insert", "A&lignment", "&?"}));
+
+        QCOMPARE(w->pagCover->tabText(0), QStringLiteral("CD Front Cover"));
+        QCOMPARE(w->pagCover->tabText(3), QStringLiteral("CD Label"));
+        QCOMPARE(w->pagEdit->count(), 3);
+        QCOMPARE(w->cmbFitTo->count(), 7);
+        QCOMPARE(w->cmbFitTo->itemText(3), QStringLiteral("front & inside cover"));
+        QCOMPARE(w->cmbApplyStyle->count(), 8);
+        QCOMPARE(w->cmbApplyStyle->itemText(0), QString());
+        QCOMPARE(w->cmbApplyStyle->itemText(1), QStringLiteral("CD Title"));
+        // style 0 in the Text tab
+        QCOMPARE(w->cmbFontSize->currentText(), QStringLiteral("22"));
+    }
+
+    void surfaceGeometry_data()
+    {
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<float>("zoom");
+        QTest::addColumn<QSize>("front");
+        QTest::addColumn<QSize>("back");
+        QTest::newRow("1024x768") << QSize(1024, 768) << 1.0f << QSize(461, 457) << QSize(569, 446);
+        QTest::newRow("640x480") << QSize(640, 480) << 0.9f << QSize(415, 412) << QSize(512, 401);
+    }
+    void surfaceGeometry()
+    {
+        QFETCH(QSize, screen);
+        auto w = makeWindow(screen);
+        QFETCH(float, zoom);
+        QCOMPARE(w->FZoom, zoom);
+        QTEST(w->pnlFrontCover->size(), "front");
+        QTEST(w->pnlInsideCover->size(), "front");
+        QTEST(w->pnlBackCover->size(), "back");
+        if (w->FZoom == 1.0f) {
+            QCOMPARE(w->pnlBackCover->lineLeft()->x(), 23);
+            QCOMPARE(w->pnlBackCover->lineRight()->x(), 546);
+            QCOMPARE(w->pnlBackCover->lineLeft()->size(), QSize(1, 446));
+            QCOMPARE(w->pnlRoundLabel->size(), QSize(435, 435));
+            QCOMPARE(w->pnlRoundLabel->innerCircle()->geometry(), QRect(132, 132, 170, 170));
+            QCOMPARE(w->pnlRoundLabel->outerCircle()->geometry(), QRect(0, 0, 435, 435));
+        }
+        // the panel is centred in its sheet, its shadow 4 pixels off
+        const QSize sheet = w->TabFrontCover->size();
+        QCOMPARE(w->pnlFrontCover->pos(),
+                 QPoint((sheet.width() - w->pnlFrontCover->width()) / 2,
+                        (sheet.height() - w->pnlFrontCover->height() - 15) / 2));
+        QCOMPARE(w->ShadowFrontCover->geometry(), w->pnlFrontCover->geometry().translated(4, 4));
+    }
+
+    void windowSizeByScreen()
+    {
+        auto small = makeWindow(QSize(800, 600));
+        QVERIFY(small->windowState() & Qt::WindowMaximized);
+        QCOMPARE(small->FZoom, 0.9f);
+        QCOMPARE(small->SBPanel1->text(), QStringLiteral("Zoom: 90 %"));
+    }
+
+    void newDocument()
+    {
+        auto w = makeWindow();
+        Boxes boxes;
+        w->CoverSettings.Colors[ciFront] = 0x0000FF;
+        w->FCurrentFile = QStringLiteral("/tmp/jazz.tvk");
+        w->UpdateCaption();
+        QCOMPARE(w->windowTitle(), QStringLiteral("Tarvik - jazz.tvk"));
+        w->Modified = false;
+        w->mnuNew->trigger();
+        QVERIFY(boxes.texts.isEmpty()); // an unmodified document is not asked about
+        QCOMPARE(w->windowTitle(), QStringLiteral("Tarvik"));
+        QVERIFY(w->FCurrentFile.isEmpty());
+        QVERIFY(!w->Modified);
+        for (int i = ciFront; i <= ciRoundLabel; ++i)
+            QCOMPARE(w->CoverSettings.Colors[i], clWhite);
+        QCOMPARE(w->CoverSettings.Colors[ciLines], clBlack);
+        QCOMPARE(w->pnlFrontCover->backgroundColor(), QColor(Qt::white));
+        QCOMPARE(w->pnlBackCover->lineLeft()->brushColor(), QColor(Qt::black));
+    }
+
+    void confirmDiscard_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("goesOn");
+        QTest::newRow("cancel") << int(QMessageBox::Cancel) << false;
+        QTest::newRow("no") << int(QMessageBox::No) << true;
+    }
+    void confirmDiscard()
+    {
+        auto w = makeWindow();
+        Boxes boxes;
+        QFETCH(int, answer);
+        boxes.answer = QMessageBox::StandardButton(answer);
+        w->Modified = true;
+        QTEST(w->ConfirmDiscard(), "goesOn");
+        QCOMPARE(boxes.texts, QStringList{"The file has changed, do you want to save it before closing?"});
+        // New after Cancel keeps the document as it was
+        boxes.texts.clear();
+        w->FCurrentFile = QStringLiteral("/tmp/kept.tvk");
+        w->mnuNew->trigger();
+        QCOMPARE(w->FCurrentFile.isEmpty(), boxes.answer == QMessageBox::No);
+    }
+
+    void closeQuery()
+    {
+        auto w = makeWindow();
+        Boxes boxes;
+        QVERIFY(w->close()); // unmodified: closes without a question
+        QVERIFY(boxes.texts.isEmpty());
+
+        auto m = makeWindow();
+        m->Modified = true;
+        boxes.answer = QMessageBox::Cancel;
+        QVERIFY(!m->close());
+        QVERIFY(m->isVisible());
+        QVERIFY(m->Modified);
+        boxes.answer = QMessageBox::No;
+        QVERIFY(m->close());
+        QVERIFY(!m->isVisible());
+        QCOMPARE(boxes.texts.size(), 2);
+    }
+
+    void customColoursPersist()
+    {
+        {
+            auto w = makeWindow();
+            QColorDialog::setCustomColor(2, QColor(0x12, 0x34, 0x56));
+            QVERIFY(w->close());
+        }
+        QColorDialog::setCustomColor(2, Qt::white);
+        auto w = makeWindow();
+        QCOMPARE(QColorDialog::customColor(2), QColor(0x12, 0x34, 0x56));
+    }
+
+    void units()
+    {
+        auto w = makeWindow();
+        // the stored default is inches
+        QVERIFY(w->UseInches);
+        QCOMPARE(w->SpinX->decimals(), 2);
+        QCOMPARE(w->SpinX->toolTip(), QStringLiteral("Horizontal Position (in inches)"));
+        w->txtText->setText(QStringLiteral("typed"));
+        w->mnuCm->trigger();
+        QVERIFY(!w->UseInches);
+        QVERIFY(w->mnuCm->isChecked());
+        QVERIFY(w->txtText->text().isEmpty());
+        QCOMPARE(w->SpinX->decimals(), 1);
+        QCOMPARE(w->SpinY->singleStep(), 0.1);
+        QCOMPARE(w->SpinImgWidth->toolTip(), QStringLiteral("Value in cm"));
+        QCOMPARE(TVKRegistry::ReadPreference(TVKRegistry::prDefaultUdm), QStringLiteral("Cm"));
+        w.reset();
+        // "Cm" exactly selects centimetres at the next start; anything else inches
+        QVERIFY(!makeWindow()->UseInches);
+        TVKRegistry::WritePreference(TVKRegistry::prDefaultUdm, QStringLiteral("cm"));
+        QVERIFY(makeWindow()->UseInches);
+    }
+
+    void settingsAfterOneStart()
+    {
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, "Renvald", "Tarvik").clear();
+        TVKRegistry::FirstRunSetup();
+        auto w = makeWindow();
+        TVKRegistry::ReadPreference(TVKRegistry::prArtistBeforeTitle);
+        QSettings s(QSettings::NativeFormat, QSettings::UserScope, "Renvald", "Tarvik");
+        QCOMPARE(s.value("Preferences/NewInstall").toString(), QStringLiteral("False"));
+        QCOMPARE(s.value("Preferences/DefaultUdm").toString(), QStringLiteral("Inches"));
+        QCOMPARE(s.value("Preferences/ArtistBeforeTitle").toString(), QStringLiteral("True"));
+        QCOMPARE(s.value("Preferences/RoundLabel/RoundLabel").toDouble(), double(11.5f / 2.54f));
+        for (const char *name : {"InnerCircle", "NumberPerPage", "XMargin0", "YMargin0", "XMargin1", "YMargin1",
+                                 "XMargin2", "YMargin2"})
+            QVERIFY2(s.contains(QStringLiteral("Preferences/RoundLabel/") + name), name);
+        QCOMPARE(s.value("Preferences/XPrinterMargin").toDouble(), 0.2);
+        QCOMPARE(s.value("Preferences/YPrinterMargin").toDouble(), 0.5);
+    }
+
+    void brokenLabelSettingStillStarts()
+    {
+        Boxes boxes;
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, "Renvald", "Tarvik")
+            .setValue("Preferences/RoundLabel/RoundLabel", "abc");
+        auto w = makeWindow();
+        QCOMPARE(boxes.texts, QStringList{"Invalid data type for 'RoundLabel'"});
+        QCOMPARE(w->CoverSettings.OuterDiameter, TCoverSettings::Defaults().OuterDiameter);
+        QCOMPARE(w->pnlRoundLabel->size(), QSize(435, 435));
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, "Renvald", "Tarvik")
+            .remove("Preferences/RoundLabel/RoundLabel");
+    }
+
+    void droppedUnknownFile()
+    {
+        auto w = makeWindow();
+        Boxes boxes;
+        w->DragDropFilesDropped({"/home/u/notes.txt", "/home/u/more.doc", QString(), "/home/u/never.txt"});
+        QCOMPARE(boxes.texts, QStringList({"Sorry, the dropped file format is unknown!\n(/home/u/notes.txt)",
+                                           "Sorry, the dropped file format is unknown!\n(/home/u/more.doc)"}));
+    }
+
+    void helpContexts()
+    {
+        auto w = makeWindow();
+        QCOMPARE(w->HelpContextOf(w->txtText), 170);
+        QCOMPARE(w->HelpContextOf(w->cmbFitTo), 160);
+        QCOMPARE(w->HelpContextOf(w->SpinX), 200);
+        QCOMPARE(w->HelpContextOf(w->pnlBackCover), 180);
+        QCOMPARE(w->HelpContextOf(w->SBPanel0), 100);
+        w->txtText->setFocus();
+        QTest::keyClick(w.get(), Qt::Key_F1);
+        QTRY_VERIFY(THelpWindow::instance()->isVisible());
+        QCOMPARE(THelpWindow::instance()->currentUrl(), THelpWindow::UrlOfContext(170));
+        THelpWindow::instance()->close();
+    }
+
+    void errorsAreLoggedAndShown()
+    {
+        Boxes boxes;
+        QFile::remove(ExceptionLog::LogFilePath());
+        ThrowingObject thrower;
+        QCoreApplication::postEvent(&thrower, new QEvent(QEvent::User));
+        QCoreApplication::processEvents();
+        QCOMPARE(boxes.texts, QStringList{"Disk full"});
+        QFile log(ExceptionLog::LogFilePath());
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        const QString line = QString::fromUtf8(log.readAll());
+        QVERIFY2(line.endsWith(QStringLiteral(":Disk full\n")), qPrintable(line));
+        QVERIFY(line.startsWith(QLocale().toString(QDate::currentDate(), QLocale::ShortFormat)));
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    std::unique_ptr<QTemporaryDir> home(TarvikTest::isolateUserFolders());
+    TTarvikApplication app(argc, argv);
+    app.setOrganizationName(QStringLiteral("Renvald"));
+    app.setApplicationName(QStringLiteral("Tarvik"));
+    app.setApplicationDisplayName(QStringLiteral("Tarvik"));
+    TestMainWindow tc;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&tc, argc, argv);
+}
+#include "test_mainwindow.moc"
