@@ -1,0 +1,46 @@
+#include "TVelWinSpinEdit.h"
+
+TVelWinSpinEdit::TVelWinSpinEdit(QWidget *parent)
+    : QDoubleSpinBox(parent)
+{
+    setDecimals(0);
+    setSingleStep(1.0);
+    applyLimits();
+    setValue(0.0);
+    setAccelerated(true);
+    connect(this, &QDoubleSpinBox::valueChanged, this, &TVelWinSpinEdit::valueChangedHandler);
+}
+
+void TVelWinSpinEdit::setMinValue(double v)
+{
+    FMinValue = v;
+    applyLimits();
+}
+
+void TVelWinSpinEdit::setMaxValue(double v)
+{
+    FMaxValue = v;
+    applyLimits();
+}
+
+void TVelWinSpinEdit::setValueSilently(double v)
+{
+    const bool was = FSilent;
+    FSilent = true;
+    setValue(v);
+    FSilent = was;
+}
+
+void TVelWinSpinEdit::applyLimits()
+{
+    if (FMinValue == FMaxValue)
+        setRange(-NoLimit, NoLimit);
+    else
+        setRange(qMin(FMinValue, FMaxValue), qMax(FMinValue, FMaxValue));
+}
+
+void TVelWinSpinEdit::valueChangedHandler(double)
+{
+    if (!FSilent)
+        emit changed();
+}
