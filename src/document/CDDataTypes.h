@@ -6,7 +6,7 @@
 // clipboard) are fixed-size little-endian byte blocks. They are packed and
 // unpacked field by field at fixed offsets; the C++ structs below are the
 // in-memory form only and are never copied as bytes. Unpacking accepts any
-// bytes: every field gets a defined, safe value.
+// bytes: every field gets a defined, safe value (see the packing section).
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -113,7 +113,7 @@ struct TDocumentRecord {
 
     std::array<TTextElementRecord, TextSlotCount> Texts;
     std::array<TImageElementRecord, ImageSlotCount> Images;
-    QString FormatVersion;
+    QString FormatVersion = QStringLiteral("1.1");
     QString Reserved;
     std::array<TColor, 8> Colors{};
 
@@ -174,8 +174,10 @@ struct TCoverSettings {
     std::array<float, 3> LabelYMargin{};
     float OuterDiameter = 0, InnerDiameter = 0;
 
-    // The fixed surface sizes (centimetres / 2.54) and white surfaces with
-    // black lines; the label values are the defaults until the settings are read.
+    // The fixed surface sizes (centimetres / 2.54, in 32-bit floats), six white
+    // surfaces with black lines and a spare colour of 0, and the label values'
+    // defaults until the settings are read. Styles stay empty here: the text
+    // styles come from DefaultStyles (ResetStyles / LoadStyles).
     static TCoverSettings Defaults();
 };
 
@@ -187,10 +189,26 @@ int CurrentCodePage();
 void SetCurrentCodePage(int codePage);
 int CodePageOfCharset(int charset); // character-set number -> Windows code page
 
-QByteArray EncodeCodePage(const QString &text, int codePage);
+// maxBytes >= 0 cuts the result after the last whole character that fits
+// (a double-byte character is never split).
+QByteArray EncodeCodePage(const QString &text, int codePage, int maxBytes = -1);
+// Bytes the code page does not define, and a double-byte character cut at the
+// end, become '?'.
 QString DecodeCodePage(QByteArrayView bytes, int codePage);
 
 // --- Packing ------------------------------------------------------------
+// Unpacking never reads past the input (missing bytes count as zero, and a
+// string cut by the end of the input ends there) and
+// sanitises every field:
+// - a ShortString's length byte above the field's capacity is cut to it;
+// - NaN and infinite floats become 0, finite ones are clamped to
+//   +-MaxRecordFloat, so inches * pixels-per-inch * zoom always fits an int;
+// - an unknown surface code means the front cover, an unknown fit style
+//   fsNone, an unknown image type itNone; font style keeps its four bits;
+//   any non-zero Transparent byte means transparent.
+constexpr float MaxRecordFloat = 100000.0f;
+float SaneRecordFloat(float v);
+
 QByteArray PackTextRecord(const TTextElementRecord &r, int codePage = CurrentCodePage());
 TTextElementRecord UnpackTextRecord(QByteArrayView bytes, int codePage = CurrentCodePage());
 QByteArray PackImageRecord(const TImageElementRecord &r, int codePage = CurrentCodePage());
@@ -198,14 +216,23 @@ TImageElementRecord UnpackImageRecord(QByteArrayView bytes, int codePage = Curre
 
 // Always TDocumentRecord::Size bytes.
 QByteArray PackDocumentRecord(const TDocumentRecord &r, int codePage = CurrentCodePage());
-// Accepts the current and the older form; the older form has no colours and
-// leaves Colors all zero with *hasColors false. Shorter input fills what it
-// holds and leaves the rest empty.
+// Accepts the current and the older form. The older form (fewer than Size
+// bytes) has no colours: *hasColors is false and Colors are those of a new
+// document (six white surfaces, black lines, spare 0). Input shorter than
+// OlderSize fills what it holds and leaves the rest empty; callers that read
+// files treat it as an error (ExpandDocument does).
 TDocumentRecord UnpackDocumentRecord(QByteArrayView bytes, bool *hasColors = nullptr,
                                      int codePage = CurrentCodePage());
 
 QByteArray PackTarvikData(const TTarvikData &d, int codePage = CurrentCodePage());
+// A shorter block fills what it holds, the rest stays zero. Count is clamped
+// to 0..MaxElements (the text and image counts likewise); an image kind at a
+// position without an image record (51 and above) becomes 0xFF, a kind that
+// names nothing, so a paste loop can index the records by position safely.
 TTarvikData UnpackTarvikData(QByteArrayView bytes, int codePage = CurrentCodePage());
 
 // Empties every slot (length bytes to zero) as a new document has it.
 void ClearDocumentRecord(TDocumentRecord &r);
+
+// Colours of a new document and of documents of the older form.
+std::array<TColor, 8> DefaultDocumentColors();

@@ -1,0 +1,101 @@
+#include "CompressExpand.h"
+
+#include "CDDataTypes.h"
+#include "TarvikError.h"
+
+#include <zlib.h>
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+[[noreturn]] void fail()
+{
+    throw ETarvikError(QStringLiteral("error"));
+}
+
+// zlib counts in uInt; a document file is far below that, a larger input is
+// fed in pieces.
+constexpr uInt MaxChunk = std::numeric_limits<uInt>::max() / 2;
+
+} // namespace
+
+QByteArray CompressDocument(QByteArrayView record)
+{
+    uLongf size = compressBound(uLong(record.size()));
+    QByteArray out(qsizetype(size), Qt::Uninitialized);
+    const int rc = compress2(reinterpret_cast<Bytef *>(out.data()), &size,
+                             reinterpret_cast<const Bytef *>(record.data()), uLong(record.size()), 1);
+    if (rc != Z_OK)
+        throw ETarvikError(QStringLiteral("error"));
+    out.truncate(qsizetype(size));
+    return out;
+}
+
+QByteArray ExpandDocument(QByteArrayView file)
+{
+    z_stream zs{};
+    if (inflateInit(&zs) != Z_OK)
+        fail();
+    struct End {
+        z_stream *zs;
+        ~End() { inflateEnd(zs); }
+    } end{&zs};
+
+    QByteArray out(TDocumentRecord::Size, Qt::Uninitialized);
+    zs.next_out = reinterpret_cast<Bytef *>(out.data());
+    zs.avail_out = uInt(out.size());
+    const auto *in = reinterpret_cast<const Bytef *>(file.data());
+    qsizetype inLeft = file.size();
+
+    int rc = Z_OK;
+    while (zs.avail_out > 0) {
+        if (zs.avail_in == 0) {
+            if (inLeft == 0)
+                break; // the stream is cut short
+            const uInt n = uInt(std::min<qsizetype>(inLeft, MaxChunk));
+            zs.next_in = const_cast<Bytef *>(in);
+            zs.avail_in = n;
+            in += n;
+            inLeft -= n;
+        }
+        rc = inflate(&zs, Z_NO_FLUSH);
+        if (rc == Z_STREAM_END)
+            break;
+        if (rc != Z_OK && rc != Z_BUF_ERROR)
+            fail(); // not zlib, or damaged
+    }
+
+    const qsizetype produced = out.size() - qsizetype(zs.avail_out);
+    if (rc != Z_STREAM_END && zs.avail_out > 0)
+        fail(); // ended before the record did
+
+    if (rc != Z_STREAM_END) {
+        // The record is complete. A stream that ends here still has its
+        // checksum to check; one that goes on is not expanded any further.
+        Bytef extra = 0;
+        for (;;) {
+            zs.next_out = &extra;
+            zs.avail_out = 1;
+            if (zs.avail_in == 0 && inLeft > 0) {
+                const uInt n = uInt(std::min<qsizetype>(inLeft, MaxChunk));
+                zs.next_in = const_cast<Bytef *>(in);
+                zs.avail_in = n;
+                in += n;
+                inLeft -= n;
+            }
+            rc = inflate(&zs, Z_NO_FLUSH);
+            if (rc == Z_STREAM_END || zs.avail_out == 0)
+                break; // the end, or more data than the record needs
+            if (rc != Z_OK && rc != Z_BUF_ERROR)
+                fail(); // the checksum does not match
+            if (zs.avail_in == 0 && inLeft == 0)
+                break; // the file stops inside the checksum: the record is whole
+        }
+    }
+    if (produced < TDocumentRecord::OlderSize)
+        fail();
+    out.truncate(produced);
+    return out;
+}
