@@ -1,0 +1,227 @@
+#include "CDDBParser.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QStringDecoder>
+
+QString DecodeEntryText(const QByteArray &bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    QString text = utf8.decode(bytes);
+    if (utf8.hasError())
+        return QString::fromLatin1(bytes);
+    return text;
+}
+
+QStringList SplitEntryLines(const QString &text)
+{
+    QStringList lines = text.split(QLatin1Char('\n'));
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+bool ReadEntryLines(const QString &path, QStringList &lines, QString *error, qint64 maxSize)
+{
+    lines.clear();
+    QFile file(path);
+    const QFileInfo info(path);
+    auto fail = [&](const QString &message) {
+        if (error)
+            *error = message;
+        return false;
+    };
+    if (!info.exists())
+        return fail(QStringLiteral("Cannot read %1: no such file").arg(path));
+    if (!info.isFile())
+        return fail(QStringLiteral("%1 is not a CDDB entry file").arg(path));
+    if (info.size() > maxSize)
+        return fail(QStringLiteral("%1 is too large to be a CDDB entry file").arg(path));
+    if (!file.open(QIODevice::ReadOnly))
+        return fail(QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()));
+    const QByteArray bytes = file.read(maxSize + 1);
+    if (bytes.size() > maxSize)
+        return fail(QStringLiteral("%1 is too large to be a CDDB entry file").arg(path));
+    lines = SplitEntryLines(DecodeEntryText(bytes));
+    return true;
+}
+
+namespace {
+
+QString WithoutLineEnd(QString line)
+{
+    while (line.endsWith(QLatin1Char('\r')) || line.endsWith(QLatin1Char('\n')))
+        line.chop(1);
+    return line;
+}
+
+// The keys a reader asks for all end in "=" and hold no other "=", so a line
+// begins with such a key exactly when its text up to the first "=" is the key.
+// One pass builds the first value of every key.
+class TKeyIndex {
+public:
+    explicit TKeyIndex(const QStringList &lines)
+    {
+        for (int i = 0; i < lines.size(); ++i) {
+            const QString &line = lines[i];
+            const qsizetype eq = line.indexOf(QLatin1Char('='));
+            if (eq < 0)
+                continue;
+            const QString key = line.left(eq + 1);
+            if (!FFirst.contains(key))
+                FFirst.insert(key, i);
+        }
+    }
+    // Index of the first line with this key, or -1.
+    int Line(const QString &key) const { return FFirst.value(key, -1); }
+
+private:
+    QHash<QString, int> FFirst;
+};
+
+QString ClientValue(const QStringList &lines, const TKeyIndex &index, const QString &key)
+{
+    const int i = index.Line(key);
+    if (i < 0)
+        return {};
+    QString value = lines[i].mid(key.size());
+    if (!value.isEmpty()) {
+        const QChar last = value.back();
+        if (last == QLatin1Char('\r') || last == QLatin1Char('\n') || last == QChar(0))
+            value.chop(1);
+    }
+    return value;
+}
+
+} // namespace
+
+TCDDB_File ReadEntryText(const QStringList &rawLines, const QString &path)
+{
+    QStringList lines;
+    lines.reserve(rawLines.size());
+    for (const QString &l : rawLines)
+        lines << WithoutLineEnd(l);
+    const TKeyIndex index(lines);
+    auto value = [&](const QString &key) {
+        const int i = index.Line(key);
+        return i < 0 ? QString() : lines[i].mid(key.size());
+    };
+
+    TCDDB_File entry;
+    entry.FileName = path;
+    entry.DiscID = value(QStringLiteral("DISCID="));
+
+    // The reader counts on the separator " / ": one character either side of
+    // the first "/" is dropped unseen.
+    const QString dtitle = value(QStringLiteral("DTITLE="));
+    const qsizetype slash = dtitle.indexOf(QLatin1Char('/'));
+    if (slash < 0) {
+        entry.Title = dtitle;
+    } else {
+        entry.Artist = dtitle.left(qMax<qsizetype>(0, slash - 1));
+        entry.Title = dtitle.mid(slash + 2);
+    }
+
+    for (int n = 0; n < MaxEntryTracks; ++n) {
+        const QString v = value(QStringLiteral("TTITLE%1=").arg(n));
+        if (v.isEmpty())
+            break;
+        entry.Tracks << v;
+    }
+    entry.TrackCount = int(entry.Tracks.size());
+
+    for (const QString &line : lines)
+        if (line.startsWith(QLatin1String("EXTD=")))
+            entry.ExtendedData += line.mid(5);
+    return entry;
+}
+
+bool ReadEntryFile(const QString &path, TCDDB_File &entry, QString *error)
+{
+    QStringList lines;
+    if (!ReadEntryLines(path, lines, error)) {
+        entry = TCDDB_File{};
+        entry.FileName = path;
+        return false;
+    }
+    entry = ReadEntryText(lines, path);
+    return true;
+}
+
+QString FindKeyValue(const QStringList &lines, const QString &key)
+{
+    for (const QString &line : lines) {
+        if (!line.startsWith(key))
+            continue;
+        QString value = line.mid(key.size());
+        if (!value.isEmpty()) {
+            const QChar last = value.back();
+            if (last == QLatin1Char('\r') || last == QLatin1Char('\n') || last == QChar(0))
+                value.chop(1);
+        }
+        return value;
+    }
+    return {};
+}
+
+void SplitDiscTitle(const QString &value, QString &artist, QString &title)
+{
+    const QString separator = value.contains(QLatin1String(" / ")) ? QStringLiteral(" / ") : QStringLiteral("/");
+    const qsizetype at = value.indexOf(separator);
+    if (at < 0) {
+        artist.clear();
+        title = value;
+        return;
+    }
+    artist = value.left(at);
+    title = value.mid(at + separator.size());
+}
+
+TCDDBDisc ParseEntry(const QStringList &lines, bool fromServer, const QString &category,
+                     const QString &fileName, QStringList *entryLines)
+{
+    if (entryLines) {
+        *entryLines = lines;
+        if (fromServer) {
+            if (!entryLines->isEmpty())
+                entryLines->removeFirst();
+            if (!entryLines->isEmpty() && WithoutLineEnd(entryLines->last()) == QLatin1String("."))
+                entryLines->removeLast();
+        }
+    }
+
+    const TKeyIndex index(lines);
+    auto value = [&](const QString &key) { return ClientValue(lines, index, key); };
+
+    TCDDBDisc disc;
+    disc.Revision = FindKeyValue(lines, QStringLiteral("# Revision: "));
+    disc.DiscID = value(QStringLiteral("DISCID="));
+    if (disc.DiscID.contains(QLatin1Char(','))) {
+        disc.DiscIDs = disc.DiscID.split(QLatin1Char(','));
+        disc.DiscID = disc.DiscIDs.first();
+    }
+    disc.DiscTitle = value(QStringLiteral("DTITLE="));
+    SplitDiscTitle(disc.DiscTitle, disc.Artist, disc.Title);
+    disc.Category = category;
+    disc.Year = value(QStringLiteral("DYEAR="));
+    disc.Genre = value(QStringLiteral("DGENRE="));
+    disc.PlayOrder = value(QStringLiteral("PLAYORDER="));
+    disc.ExtendedData = value(QStringLiteral("EXTD="));
+    for (int n = 0; n < MaxEntryTracks; ++n) {
+        const QString v = value(QStringLiteral("TTITLE%1=").arg(n));
+        if (v.trimmed().isEmpty())
+            break;
+        disc.TrackTitles << v;
+    }
+    disc.TrackCount = int(disc.TrackTitles.size());
+    for (int n = 0; n < MaxExtendedTracks; ++n) {
+        const QString v = value(QStringLiteral("EXTT%1=").arg(n));
+        if (v.isEmpty())
+            break;
+        disc.TrackExtended << v;
+    }
+    if (!fromServer)
+        disc.FileName = fileName;
+    return disc;
+}

@@ -1,0 +1,109 @@
+#include "CDDBReply.h"
+
+#include "CDDBParser.h"
+
+bool TReplyFramer::Feed(QByteArrayView bytes, QList<TCDDBReplyLines> &replies, QString &error)
+{
+    qsizetype start = 0;
+    while (start < bytes.size()) {
+        const qsizetype lf = bytes.indexOf('\n', start);
+        const qsizetype end = lf < 0 ? bytes.size() : lf;
+        FLine.append(bytes.sliced(start, end - start));
+        if (FLine.size() > MaxLineLength) {
+            error = QStringLiteral("The FreeDB server sent a reply line longer than %1 bytes: %2")
+                        .arg(MaxLineLength)
+                        .arg(ReplyExcerpt(FLine));
+            Reset();
+            return false;
+        }
+        if (lf < 0)
+            break;
+        start = lf + 1;
+
+        const QByteArray line = FLine;
+        FLine.clear();
+        if (FLines.isEmpty() && ReplyStatusCode(line) < 0) {
+            error = QStringLiteral("The FreeDB server sent an invalid reply: %1").arg(ReplyExcerpt(line));
+            Reset();
+            return false;
+        }
+        FLines.append(line);
+        FReplySize += line.size() + 1;
+        if (FReplySize > MaxReplySize) {
+            error = QStringLiteral("The FreeDB server sent a reply longer than %1 bytes: %2")
+                        .arg(MaxReplySize)
+                        .arg(ReplyExcerpt(FLines.first()));
+            Reset();
+            return false;
+        }
+        const bool hasList = FLines.first().at(1) == '1';
+        const bool terminator = FLines.size() > 1 && (line == ".\r" || line == ".");
+        if (!hasList || terminator) {
+            replies.append(FLines);
+            FLines.clear();
+            FReplySize = 0;
+        }
+    }
+    return true;
+}
+
+void TReplyFramer::Reset()
+{
+    FLine.clear();
+    FLines.clear();
+    FReplySize = 0;
+}
+
+int ReplyStatusCode(QByteArrayView line)
+{
+    if (line.size() < 3)
+        return -1;
+    int code = 0;
+    for (int i = 0; i < 3; ++i) {
+        const char c = line[i];
+        if (c < '0' || c > '9')
+            return -1;
+        code = code * 10 + (c - '0');
+    }
+    return code;
+}
+
+QStringList DecodeReply(const TCDDBReplyLines &reply)
+{
+    QByteArray joined;
+    for (const QByteArray &line : reply) {
+        joined += line;
+        joined += '\n';
+    }
+    return SplitEntryLines(DecodeEntryText(joined));
+}
+
+bool ParseMatchLine(const QString &line, tDiscResult &match)
+{
+    QString text = line;
+    while (text.endsWith(QLatin1Char('\r')) || text.endsWith(QLatin1Char('\n')))
+        text.chop(1);
+    const qsizetype first = text.indexOf(QLatin1Char(' '));
+    if (first <= 0)
+        return false;
+    const qsizetype second = text.indexOf(QLatin1Char(' '), first + 1);
+    match = tDiscResult{};
+    match.Category = text.left(first);
+    match.DiscID = second < 0 ? text.mid(first + 1) : text.mid(first + 1, second - first - 1);
+    match.DiscTitle = second < 0 ? QString() : text.mid(second + 1);
+    SplitDiscTitle(match.DiscTitle, match.Artist, match.Title);
+    return !match.DiscID.isEmpty();
+}
+
+QString ReplyExcerpt(QByteArrayView line)
+{
+    constexpr int Shown = 80;
+    QString text;
+    for (qsizetype i = 0; i < qMin<qsizetype>(line.size(), Shown); ++i) {
+        const unsigned char c = static_cast<unsigned char>(line[i]);
+        text += (c < 0x20 || c == 0x7F) ? QStringLiteral("\\x%1").arg(c, 2, 16, QLatin1Char('0')) : QString(QChar(c));
+    }
+    if (line.size() > Shown)
+        text += QStringLiteral("...");
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
