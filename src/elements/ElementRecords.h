@@ -1,0 +1,51 @@
+#pragma once
+// Elements to records and back: what documents, undo snapshots and the
+// clipboard carry. Storing a new element in its slot and connecting its
+// signals are the caller's work.
+
+#include "CDDataTypes.h"
+
+#include <QSize>
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+class TVelRotateLabel;
+class TVelCDImageElement;
+
+// The highest zoom of the cover view (0.9 or 1.0 plus twenty-odd steps of
+// 0.05). An image built from a record holds no more pixels than it can show
+// there; printing reads the file again.
+constexpr float MaxViewZoom = 2.05f;
+
+struct TElementContext {
+    float Zoom = 1.0f; // the view's current zoom (FZoom)
+    // The surface panel of a code, and the code of a panel.
+    std::function<QWidget *(TSurfaceCode)> SurfacePanel;
+    std::function<TSurfaceCode(const QWidget *)> SurfaceCodeOf;
+    // A stored picture path to the file to load, empty when it cannot be
+    // found. Unset: the stored path when that file exists.
+    std::function<QString(const QString &)> FindImage;
+    // Whether a font of exactly this name (case counts) is installed. Unset:
+    // the fonts the font database lists.
+    std::function<bool(const QString &)> FontAvailable;
+};
+
+// Whether the font database lists a family of exactly this name.
+bool IsFontInstalled(const QString &family);
+
+// Fill `record` from the element. False, and the record untouched, for a
+// missing or hidden element.
+bool TextToRecord(const TVelRotateLabel *element, TTextElementRecord &record, const TElementContext &ctx);
+bool ImageToRecord(const TVelCDImageElement *element, TImageElementRecord &record, const TElementContext &ctx);
+
+// A new, shown text element on the record's surface, for slot `slot`.
+TVelRotateLabel *CreateTextFromRecord(const TTextElementRecord &record, int slot, const TElementContext &ctx);
+
+// A new, shown image element on the record's surface, or nullptr when its
+// picture cannot be found or read (the slot then stays empty and the caller
+// goes on with the next record). The picture is held reduced to what the
+// element can show at MaxViewZoom. The caller refits a round-label image
+// (FitStyle fsRoundLabel) once it has stored and selected it.
+TVelCDImageElement *CreateImageFromRecord(const TImageElementRecord &record, int slot, const TElementContext &ctx);
