@@ -113,6 +113,12 @@ TJpegResult DecodeMapped(TDecodeState *st, const uchar *data, qint64 size, const
     }
     cinfo.scale_num = num;
     cinfo.scale_denom = 8;
+    if (num < 8) {
+        // A reduced picture is smoothed afterwards; the decoder's fastest
+        // transform and plain upsampling lose nothing visible there.
+        cinfo.dct_method = JDCT_IFAST;
+        cinfo.do_fancy_upsampling = FALSE;
+    }
     cinfo.out_color_space = JCS_EXT_BGRX; // QImage::Format_RGB32 on little-endian
     jpeg_calc_output_dimensions(&cinfo);
     const qint64 bytes = qint64(cinfo.output_width) * cinfo.output_height * 4;
