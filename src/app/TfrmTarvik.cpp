@@ -9,7 +9,9 @@
 #include "TTarvikApplication.h"
 #include "TSurfacePanel.h"
 #include "TVKRegistry.h"
+#include "TSelectionRect.h"
 #include "TVelDragDrop.h"
+#include "VelHandles.h"
 #include "TVelFontCombo.h"
 #include "TVelPickColor.h"
 #include "VelColors.h"
@@ -74,6 +76,13 @@ TfrmTarvik::TfrmTarvik(const QStringList &arguments, QWidget *parent)
     tmrDisable->setObjectName(QStringLiteral("tmrDisable"));
     tmrDisable->setInterval(100);
 
+    SH = new TVelStretchHandle(pnlFrontCover);
+    SH->setObjectName(QStringLiteral("SH"));
+    SH->SetDragCursor(Qt::SizeAllCursor);
+    SH->DetachAll();
+    RectSel = new TSelectionRect(pnlFrontCover);
+    RectSel->setObjectName(QStringLiteral("RectSel"));
+
     DragDrop = new TVelDragDrop(this);
     DragDrop->setObjectName(QStringLiteral("DragDrop"));
     DragDrop->setTarget(this);
@@ -86,7 +95,9 @@ TfrmTarvik::TfrmTarvik(const QStringList &arguments, QWidget *parent)
 
 TfrmTarvik::~TfrmTarvik()
 {
-    // elements are children of the surfaces and go with them
+    // The handle lets go of its panel when it holds nothing, so it is not
+    // always a child of the window; it goes with the window all the same.
+    delete SH;
 }
 
 void TfrmTarvik::FormCreate()

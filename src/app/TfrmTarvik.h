@@ -5,6 +5,8 @@
 // Its code is split by concern over TfrmTarvik_*.cpp.
 
 #include "CDDataTypes.h"
+#include "ElementRecords.h"
+#include "History.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -30,7 +32,9 @@ class TVelCDImageElement;
 class TVelDragDrop;
 class TVelFontCombo;
 class TVelPickColor;
+class TSelectionRect;
 class TVelRotateLabel;
+class TVelStretchHandle;
 class TVelWinSpinEdit;
 
 class TfrmTarvik : public QMainWindow
@@ -48,6 +52,10 @@ public:
     bool UseInches = true;
     bool PanelUpdating = false;
     bool SuppressHistory = false;
+    bool RestoringHistory = false;
+    bool RubberBandActive = false;
+    QPoint RubberBandStart;
+    THistory History;
     TCoverSettings CoverSettings;
     TDocumentRecord DocumentRecord;
     std::array<QPointer<TVelRotateLabel>, TextSlotCount> TextSlots;
@@ -93,10 +101,54 @@ public:
     int HelpContextOf(const QWidget *w) const;
     void ShowHelp(int context);
 
-    // Hooks the document-file and editing work fills in.
+    // Hooks the document-file work fills in.
     bool SaveDocument(bool askForName);
     bool OpenDocument(const QString &path);
-    void InsertImageFile(const QString &path);
+
+    // --- element editing (TfrmTarvik_Elements.cpp, TfrmTarvik_Selection.cpp)
+    void btnInsertTextClick();
+    void ReadTextPanel(TTextElementRecord &record);
+    TVelRotateLabel *InsertTextElement(const TTextElementRecord &record);
+    void btnImageClick();
+    // The new image's slot, or -1 when every image slot is taken.
+    int InsertImageFile(const QString &path);
+    void btnChangeImageClick();
+    void mnuPopDeleteClick();
+    void VelRotateLabelMouseDown(QWidget *element, Qt::MouseButton button, Qt::KeyboardModifiers shift);
+    void pnlFrontCoverMouseDown(TSurfacePanel *panel, QMouseEvent *event);
+    void pnlFrontCoverMouseMove(TSurfacePanel *panel, QMouseEvent *event);
+    void pnlFrontCoverMouseUp(TSurfacePanel *panel, QMouseEvent *event);
+    void shMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint pos);
+    void shMouseUp();
+    void shKeyDown(int key);
+    int SelectionKind() const;
+    void ReselectAll();
+    bool HasSelection() const;
+    QList<QWidget *> Selection() const;
+    TElementContext ElementContext() const;
+    std::optional<int> FreeTextSlot() const;
+    std::optional<int> FreeImageSlot() const;
+
+    // --- history (TfrmTarvik_History.cpp)
+    void RecordHistory();
+    void mnuUndoClick();
+    void mnuRedoClick();
+
+    // --- property panel (TfrmTarvik_Panel.cpp)
+    void ShowTextProperties(TVelRotateLabel *element);
+    void ShowImageProperties(TVelCDImageElement *element);
+    void EmptyTxtInfos();
+    void EmptyImgInfos();
+    void RepaintElement(QObject *sender);
+    void txtTextChange();
+    void txtTextKeyUp(int key);
+    void SpinXChange();
+    void VelRotateLabelChangingPos(QWidget *sender);
+    void ImgElementChangingPos(QWidget *sender);
+    void ImgElementResizing(QWidget *sender);
+    void pagEditChanging(int newIndex);
+    void tmrDisableTimer();
+    void txtMenuPopup();
 
     // Puts text style n into the Text tab.
     void LoadStyleValue(int n);
@@ -120,6 +172,8 @@ public:
            *ShadowRoundLabel = nullptr;
     QLabel *SBPanel0 = nullptr, *SBPanel1 = nullptr, *SBPanel2 = nullptr;
     QMenu *txtMenu = nullptr;
+    TVelStretchHandle *SH = nullptr;
+    TSelectionRect *RectSel = nullptr;
     QTimer *tmrDisable = nullptr;
     TVelDragDrop *DragDrop = nullptr;
 
@@ -209,6 +263,13 @@ private:
     void ShowHint(const QString &hint);
     void ReadLabelSettings();
     void DestroyAllElements();
+    void connectElement(TVelRotateLabel *element);
+    void connectElement(TVelCDImageElement *element);
+    void connectPanel();
+    void setPanelEnabled(QWidget *tab, bool enabled);
+    void ReportError(const QString &message);
+    void deleteElements(const QList<QWidget *> &elements);
+    void rebuildFromRecord(bool showEachTextSurface);
 
     QStringList FArguments;
     float FPrinterXOffset = 0.2f, FPrinterYOffset = 0.5f;

@@ -7,6 +7,9 @@
 #include "MessageBoxes.h"
 #include "TSurfacePanel.h"
 #include "TVelDragDrop.h"
+#include "TVelWinSpinEdit.h"
+#include "VelHandles.h"
+#include <QTabBar>
 #include "TVelFontCombo.h"
 #include "TVelPickColor.h"
 #include "uResource.h"
@@ -49,7 +52,50 @@ void TfrmTarvik::connectCommands()
     on(mnuIndex, &TfrmTarvik::mnuIndexClick);
     on(mnuAbout, &TfrmTarvik::mnuAboutClick);
 
+    on(mnuInsertText, &TfrmTarvik::btnInsertTextClick);
+    on(btnInsertText, &TfrmTarvik::btnInsertTextClick);
+    on(mnuInsertImage, &TfrmTarvik::btnImageClick);
+    on(btnImage, &TfrmTarvik::btnImageClick);
+    on(mnuDelete, &TfrmTarvik::mnuPopDeleteClick);
+    on(btnDelete, &TfrmTarvik::mnuPopDeleteClick);
+    on(mnuPopDelete, &TfrmTarvik::mnuPopDeleteClick);
+    on(mnuUndo, &TfrmTarvik::mnuUndoClick);
+    on(btnUndo, &TfrmTarvik::mnuUndoClick);
+    on(mnuRedo, &TfrmTarvik::mnuRedoClick);
+    connect(btnChangeImage, &QToolButton::clicked, this, &TfrmTarvik::btnChangeImageClick);
+
     connect(pagCover, &QTabWidget::currentChanged, this, &TfrmTarvik::pagCoverChange);
+    connect(pagEdit->tabBar(), &QTabBar::tabBarClicked, this, &TfrmTarvik::pagEditChanging);
+    connect(txtMenu, &QMenu::aboutToShow, this, &TfrmTarvik::txtMenuPopup);
+    connect(tmrDisable, &QTimer::timeout, this, &TfrmTarvik::tmrDisableTimer);
+    tmrDisable->start();
+
+    // the handle
+    connect(SH, &TVelStretchHandle::OnMouseDown, this, &TfrmTarvik::shMouseDown);
+    connect(SH, &TVelStretchHandle::OnMouseUp, this, [this] { shMouseUp(); });
+    connect(SH, &TVelStretchHandle::OnKeyDown, this, [this](int key, Qt::KeyboardModifiers) { shKeyDown(key); });
+
+    // the property panel
+    connect(txtText, &QLineEdit::textChanged, this, &TfrmTarvik::txtTextChange);
+    txtText->installEventFilter(this);
+    txtImageName->installEventFilter(this);
+    connect(cmbFontName, &TVelFontCombo::fontChanged, this, [this] { RepaintElement(cmbFontName); });
+    connect(cmbFontSize, &QComboBox::activated, this, [this] { RepaintElement(cmbFontSize); });
+    connect(cmbFontSize->lineEdit(), &QLineEdit::editingFinished, this, [this] {
+        if (cmbFontSize->lineEdit()->isModified()) {
+            cmbFontSize->lineEdit()->setModified(false);
+            RepaintElement(cmbFontSize);
+        }
+    });
+    for (QToolButton *b : {btnBold, btnItalic, btnUnderline, btnStrikeout})
+        connect(b, &QToolButton::clicked, this, [this, b] { RepaintElement(b); });
+    for (QRadioButton *r : {rb0, rb90, rb180, rb270})
+        connect(r, &QRadioButton::clicked, this, [this, r] { RepaintElement(r); });
+    connect(chkTransparent, &QCheckBox::clicked, this, [this] { RepaintElement(chkTransparent); });
+    connect(shColor, &TVelPickColor::changed, this, [this] { RepaintElement(shColor); });
+    connect(shBackColor, &TVelPickColor::changed, this, [this] { RepaintElement(shBackColor); });
+    connect(SpinX, &TVelWinSpinEdit::changed, this, &TfrmTarvik::SpinXChange);
+    connect(SpinY, &TVelWinSpinEdit::changed, this, &TfrmTarvik::SpinXChange);
     connect(DragDrop, &TVelDragDrop::filesDropped, this, &TfrmTarvik::DragDropFilesDropped);
     DragDrop->setActive(true);
 
@@ -59,6 +105,11 @@ void TfrmTarvik::connectCommands()
 
     for (TSurfacePanel *panel : {pnlFrontCover, pnlInsideCover, pnlBackCover, pnlRoundLabel}) {
         connect(panel, &TSurfacePanel::clicked, this, &TfrmTarvik::pnlFrontCoverClick);
+        connect(panel, &TSurfacePanel::mouseDown, this,
+                [this, panel](QMouseEvent *e) { pnlFrontCoverMouseDown(panel, e); });
+        connect(panel, &TSurfacePanel::mouseMove, this,
+                [this, panel](QMouseEvent *e) { pnlFrontCoverMouseMove(panel, e); });
+        connect(panel, &TSurfacePanel::mouseUp, this, [this, panel](QMouseEvent *e) { pnlFrontCoverMouseUp(panel, e); });
         connect(panel, &QWidget::customContextMenuRequested, this,
                 [this, panel](const QPoint &pos) { txtMenu->popup(panel->mapToGlobal(pos)); });
     }

@@ -22,20 +22,25 @@ void TfrmTarvik::btnNewClick(QObject *sender)
     const bool fromNewCommand = sender == mnuNew || sender == btnNew;
     if (fromNewCommand && !ConfirmDiscard())
         return;
-    btnEditWizard->setEnabled(false);
+    // Undo and redo clear the elements this way before rebuilding them from
+    // a snapshot; snapshots hold neither colours nor the file name, so those
+    // stay as they are.
+    const bool fromHistory = sender == mnuUndo || sender == btnUndo || sender == mnuRedo;
+    if (!fromHistory)
+        btnEditWizard->setEnabled(false);
     pnlFrontCoverClick();
     ClearDocumentRecord(DocumentRecord);
+    DestroyAllElements();
+    if (fromHistory)
+        return;
     FCurrentFile.clear();
     UpdateCaption();
-    DestroyAllElements();
-    const bool fromUndo = sender == mnuUndo || sender == btnUndo || sender == mnuRedo;
-    if (!fromUndo) {
-        mnuUndo->setEnabled(false);
-        btnUndo->setEnabled(false);
-        mnuRedo->setEnabled(false);
-        pagCover->setCurrentWidget(TabFrontCover);
-        pagEdit->setCurrentWidget(tabText);
-    }
+    History.Clear();
+    mnuUndo->setEnabled(false);
+    btnUndo->setEnabled(false);
+    mnuRedo->setEnabled(false);
+    pagCover->setCurrentWidget(TabFrontCover);
+    pagEdit->setCurrentWidget(tabText);
     for (int i = ciFront; i <= ciRoundLabel; ++i)
         CoverSettings.Colors[i] = clWhite;
     CoverSettings.Colors[ciLines] = clBlack;

@@ -1,48 +1,352 @@
-// The elements as the main window holds them: selection, removal, zoom.
+// Inserting, deleting and re-zooming elements, and the element slots.
 
 #include "TfrmTarvik.h"
 
+#include "DocumentSlots.h"
+#include "ImageOrder.h"
 #include "MessageBoxes.h"
+#include "TShape.h"
 #include "TSurfacePanel.h"
+#include "TTarvikApplication.h"
+#include "TVKRegistry.h"
+#include "TVelFontCombo.h"
+#include "TVelPickColor.h"
 #include "TVelWinSpinEdit.h"
+#include "VelCDImageElement.h"
+#include "VelHandles.h"
+#include "VelImgUtils.h"
+#include "VelMeasureRoutines.h"
+#include "VelRotateLabel.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QImageReader>
 #include <QLineEdit>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QToolButton>
 
-void TfrmTarvik::pnlFrontCoverClick()
+using namespace VelMeasureRoutines;
+
+namespace {
+
+// The picture dialog's filter: the classic kinds first, then everything the
+// installed image plugins read.
+QString pictureFilter()
 {
-    // select none: the panel shows nothing
-    PanelUpdating = true;
-    txtText->clear();
-    SpinX->setValueSilently(0);
-    SpinY->setValueSilently(0);
-    txtImageName->clear();
-    txtImageName->setToolTip(QString());
-    cmbFitTo->setCurrentIndex(0);
-    SpinImgWidth->setValueSilently(0);
-    SpinImgHeight->setValueSilently(0);
-    PanelUpdating = false;
+    QStringList all;
+    for (const QByteArray &f : QImageReader::supportedImageFormats())
+        all << QStringLiteral("*.") + QString::fromLatin1(f);
+    return QStringLiteral("All (*.jpg *.jpeg *.bmp *.emf *.wmf);;"
+                          "JPEG Image File (*.jpg);;JPEG Image File (*.jpeg);;Bitmaps (*.bmp);;"
+                          "Enhanced Metafiles (*.emf);;Metafiles (*.wmf);;")
+        + QStringLiteral("All pictures (%1)").arg(all.join(QLatin1Char(' ')));
 }
 
-void TfrmTarvik::DestroyAllElements()
+} // namespace
+
+TElementContext TfrmTarvik::ElementContext() const
 {
+    TElementContext ctx;
+    ctx.Zoom = FZoom;
+    ctx.SurfacePanel = [this](TSurfaceCode c) -> QWidget * { return SurfacePanel(c); };
+    ctx.SurfaceCodeOf = [](const QWidget *p) { return SurfaceCodeOf(p); };
+    return ctx;
 }
 
-void TfrmTarvik::RezoomElements()
+std::optional<int> TfrmTarvik::FreeTextSlot() const
 {
+    return DocumentSlots::FirstFreeSlot(TextSlotCount,
+                                        [this](int i) { return TextSlots[i] && !TextSlots[i]->isHidden(); });
 }
 
-void TfrmTarvik::InsertImageFile(const QString &path)
+std::optional<int> TfrmTarvik::FreeImageSlot() const
 {
-    Q_UNUSED(path);
+    return DocumentSlots::FirstFreeSlot(ImageSlotCount,
+                                        [this](int i) { return ImageSlots[i] && !ImageSlots[i]->isHidden(); });
 }
 
 int TfrmTarvik::FindTextSlot() const
 {
-    return 0;
+    return FreeTextSlot().value_or(0);
 }
 
 int TfrmTarvik::FindImageSlot() const
 {
-    return 0;
+    return FreeImageSlot().value_or(0);
+}
+
+void TfrmTarvik::connectElement(TVelRotateLabel *e)
+{
+    connect(e, &TVelRotateLabel::OnChangingPos, this, &TfrmTarvik::VelRotateLabelChangingPos);
+    connect(e, &TVelRotateLabel::OnMouseDown, this,
+            [this](QWidget *sender, Qt::MouseButton b, Qt::KeyboardModifiers m, QPoint) {
+                VelRotateLabelMouseDown(sender, b, m);
+            });
+}
+
+void TfrmTarvik::connectElement(TVelCDImageElement *e)
+{
+    connect(e, &TVelCDImageElement::OnChangingPos, this, &TfrmTarvik::ImgElementChangingPos);
+    connect(e, &TVelCDImageElement::OnResizing, this, &TfrmTarvik::ImgElementResizing);
+    connect(e, &TVelCDImageElement::OnMouseDown, this,
+            [this](QWidget *sender, Qt::MouseButton b, Qt::KeyboardModifiers m, QPoint) {
+                VelRotateLabelMouseDown(sender, b, m);
+            });
+}
+
+void TfrmTarvik::ReportError(const QString &message)
+{
+    TTarvikApplication::ApplicationEvents1Exception(message);
+}
+
+void TfrmTarvik::btnInsertTextClick()
+{
+    if (HasSelection())
+        pnlFrontCoverClick();
+    pagEdit->setCurrentWidget(tabText);
+    if (txtText->text().isEmpty()) {
+        txtText->setFocus();
+        return;
+    }
+    TTextElementRecord r;
+    try {
+        ReadTextPanel(r);
+    } catch (const std::exception &e) {
+        ReportError(QString::fromUtf8(e.what()));
+        return;
+    }
+    if (InsertTextElement(r))
+        Modified = true;
+}
+
+void TfrmTarvik::ReadTextPanel(TTextElementRecord &r)
+{
+    r.FontName = cmbFontName->fontName().left(50);
+    r.FontStyle = (btnBold->isChecked() ? fbBold : 0) | (btnItalic->isChecked() ? fbItalic : 0)
+                | (btnUnderline->isChecked() ? fbUnderline : 0) | (btnStrikeout->isChecked() ? fbStrikeout : 0);
+    r.FontColor = shColor->color();
+    r.SavedZoom = FZoom;
+    bool ok = false;
+    const QString size = cmbFontSize->currentText().trimmed();
+    r.RealFontSize = size.toInt(&ok);
+    if (!ok)
+        throw std::runtime_error(QStringLiteral("'%1' is not a valid integer value").arg(size).toStdString());
+    r.Text = txtText->text().left(255);
+    if (UseInches) {
+        r.XPosInches = static_cast<float>(SpinX->value());
+        r.YPosInches = static_cast<float>(SpinY->value());
+        r.XPosCm = InchesToCm(r.XPosInches);
+        r.YPosCm = InchesToCm(r.YPosInches);
+    } else {
+        r.XPosCm = static_cast<float>(SpinX->value());
+        r.YPosCm = static_cast<float>(SpinY->value());
+        r.XPosInches = CmToInches(r.XPosCm);
+        r.YPosInches = CmToInches(r.YPosCm);
+    }
+    r.Angle = rb90->isChecked() ? 90 : rb180->isChecked() ? 180 : rb270->isChecked() ? 270 : 360;
+    r.BackColor = shBackColor->color();
+    r.Transparent = chkTransparent->isChecked();
+    r.SurfaceIndex = SurfaceCodeOf(ActiveSurfacePanel());
+}
+
+TVelRotateLabel *TfrmTarvik::InsertTextElement(const TTextElementRecord &record)
+{
+    const std::optional<int> slot = FreeTextSlot();
+    if (!slot) {
+        MessageBoxes::ShowWarning(this, tr("A cover holds at most %1 texts; this one cannot be added.")
+                                            .arg(TextSlotCount));
+        return nullptr;
+    }
+    TTextElementRecord r = record;
+    if (!RestoringHistory)
+        r.SurfaceIndex = SurfaceCodeOf(ActiveSurfacePanel());
+    TVelRotateLabel *e = CreateTextFromRecord(r, *slot, ElementContext());
+    if (TextSlots[*slot])
+        delete TextSlots[*slot].data(); // a hidden element gives its slot up
+    TextSlots[*slot] = e;
+    e->SetArrayIndex(*slot);
+    connectElement(e);
+    e->setEnabled(true);
+    e->show();
+    if (HasSelection())
+        SH->DetachAll();
+    SH->AttachControl(e);
+    SH->SetLocked(mnuLockcomponents->isChecked());
+    return e;
+}
+
+void TfrmTarvik::btnImageClick()
+{
+    pagEdit->setCurrentWidget(TabImage);
+    if (HasSelection())
+        pnlFrontCoverClick();
+    const QStringList files = QFileDialog::getOpenFileNames(
+        this, QString(), TVKRegistry::ReadPreference(TVKRegistry::prImageOpenDir), pictureFilter());
+    if (files.isEmpty())
+        return;
+    for (const QString &file : files) {
+        TVKRegistry::WritePreference(TVKRegistry::prImageOpenDir,
+                                     QFileInfo(file).absolutePath() + QLatin1Char('/'));
+        SuppressHistory = true;
+        InsertImageFile(file);
+        SuppressHistory = false;
+    }
+    pnlBackCover->lineLeft()->raise();
+    pnlBackCover->lineRight()->raise();
+    Modified = true;
+}
+
+int TfrmTarvik::InsertImageFile(const QString &path)
+{
+    const std::optional<int> slot = FreeImageSlot();
+    if (!slot) {
+        MessageBoxes::ShowWarning(this, tr("A cover holds at most %1 pictures; \"%2\" cannot be added.")
+                                            .arg(ImageSlotCount)
+                                            .arg(QFileInfo(path).fileName()));
+        return -1;
+    }
+    TSurfacePanel *panel = ActiveSurfacePanel();
+    int order = 1;
+    for (const auto &img : ImageSlots)
+        if (img && img->isVisibleTo(img->parentWidget()) && img->parentWidget() == panel && img->Order() > 0)
+            ++order;
+
+    const bool suppressed = SuppressHistory;
+    SuppressHistory = true;
+    if (ImageSlots[*slot])
+        delete ImageSlots[*slot].data();
+    auto *e = new TVelCDImageElement(panel);
+    e->hide();
+    ImageSlots[*slot] = e;
+    e->Setzoom(FZoom);
+    e->SetArrayIndex(*slot);
+    e->SetOrder(order);
+    e->SetMaintainAspectRatio(chkProportions->isChecked());
+    e->SetImageFileName(path.left(255));
+    QImage picture;
+    LoadPicture(picture, path, pnlFrontCover->size());
+    e->SetAutoSize(true);
+    e->SetPicture(picture);
+    if (UseInches) {
+        e->SetXPosInches(static_cast<float>(SpinX->value()));
+        e->SetYPosInches(static_cast<float>(SpinY->value()));
+    } else {
+        e->SetXPosCm(static_cast<float>(SpinX->value()));
+        e->SetYPosCm(static_cast<float>(SpinY->value()));
+    }
+    const int fit = cmbFitTo->currentIndex();
+    e->SetFitStyle(fit >= 1 && fit <= 5 ? static_cast<TFitStyle>(fit) : fsNone);
+    connectElement(e);
+    e->SetAutoSize(false);
+    e->SetStretch(true);
+    e->setEnabled(true);
+    e->show();
+    SuppressHistory = suppressed;
+    return *slot;
+}
+
+void TfrmTarvik::btnChangeImageClick()
+{
+    const QList<QWidget *> sel = Selection();
+    if (sel.size() > 1)
+        return;
+    if (sel.isEmpty()) {
+        btnImageClick();
+        return;
+    }
+    if (PanelUpdating)
+        return;
+    auto *img = qobject_cast<TVelCDImageElement *>(sel.first());
+    if (!img)
+        return;
+    const QString file = QFileDialog::getOpenFileName(this, QString(), img->ImageFileName(), pictureFilter());
+    if (!file.isEmpty()) {
+        Modified = true;
+        mnuPopDeleteClick();
+        EmptyImgInfos();
+        InsertImageFile(file);
+    }
+    pnlFrontCoverClick();
+    Modified = true;
+}
+
+void TfrmTarvik::mnuPopDeleteClick()
+{
+    if (!HasSelection())
+        return;
+    RecordHistory();
+    const QList<QWidget *> sel = Selection();
+    SH->DetachAll();
+    deleteElements(sel);
+    pnlFrontCoverClick();
+    // A deletion is a change to the document like any other: closing must
+    // not drop it silently.
+    Modified = true;
+}
+
+void TfrmTarvik::deleteElements(const QList<QWidget *> &elements)
+{
+    QList<TVelRotateLabel *> texts;
+    QList<TVelCDImageElement *> images;
+    for (QWidget *w : elements) {
+        if (auto *t = qobject_cast<TVelRotateLabel *>(w)) {
+            texts << t;
+        } else if (auto *img = qobject_cast<TVelCDImageElement *>(w)) {
+            if (img->FitStyle() == fsRoundLabel) {
+                pnlRoundLabel->outerCircle()->show();
+                pnlRoundLabel->innerCircle()->show();
+            }
+            std::vector<DocumentSlots::TStackEntry> entries;
+            for (const auto &other : ImageSlots)
+                if (other && other->parentWidget() == img->parentWidget())
+                    entries.push_back({other->ArrayIndex(), SurfaceCodeOf(other->parentWidget()),
+                                       other->FitStyle(), other->Order()});
+            UpdateImageOrder(entries, img->ArrayIndex(), TOrderAction::Delete);
+            for (const auto &entry : entries)
+                if (ImageSlots[entry.slot])
+                    ImageSlots[entry.slot]->SetOrder(entry.order);
+            images << img;
+        }
+    }
+    for (TVelRotateLabel *t : texts) {
+        for (auto &slot : TextSlots)
+            if (slot == t)
+                slot = nullptr;
+        delete t;
+    }
+    for (TVelCDImageElement *img : images) {
+        for (auto &slot : ImageSlots)
+            if (slot == img)
+                slot = nullptr;
+        delete img;
+    }
+}
+
+void TfrmTarvik::DestroyAllElements()
+{
+    if (SH)
+        SH->DetachAll();
+    for (auto &slot : ImageSlots) {
+        delete slot.data();
+        slot = nullptr;
+    }
+    for (auto &slot : TextSlots) {
+        delete slot.data();
+        slot = nullptr;
+    }
+}
+
+void TfrmTarvik::RezoomElements()
+{
+    for (int i = 0; i < ImageSlotCount; ++i) {
+        if (ImageSlots[i])
+            ImageSlots[i]->Setzoom(FZoom);
+    }
+    for (int i = 0; i < TextSlotCount; ++i) {
+        if (TextSlots[i])
+            TextSlots[i]->Setzoom(FZoom);
+    }
 }

@@ -24,6 +24,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -485,8 +486,15 @@ void TfrmTarvik::createCoverView()
          &pnlRoundLabel, &ShadowRoundLabel},
     };
     for (const Surface &s : surfaces) {
+        // Each tab scrolls, so a surface zoomed beyond the view can still be
+        // reached; while it fits, the sheet is exactly the tab's size.
+        auto *page = new QScrollArea;
+        page->setObjectName(QLatin1String(s.tab));
+        page->setFrameShape(QFrame::NoFrame);
+        page->setWidgetResizable(false);
         auto *sheet = new QWidget;
-        sheet->setObjectName(QLatin1String(s.tab));
+        sheet->setObjectName(QLatin1String(s.tab) + QStringLiteral("Sheet"));
+        page->setWidget(sheet);
         auto *shadow = new TShape(TShape::Rectangle, sheet);
         shadow->setObjectName(QLatin1String(s.shadow));
         shadow->setPenColor(Qt::gray);
@@ -494,10 +502,10 @@ void TfrmTarvik::createCoverView()
         auto *panel = new TSurfacePanel(s.code, sheet);
         panel->setObjectName(QLatin1String(s.panel));
         panel->raise();
-        *s.tabPtr = sheet;
+        *s.tabPtr = page;
         *s.panelPtr = panel;
         *s.shadowPtr = shadow;
-        pagCover->addTab(sheet, QString());
+        pagCover->addTab(page, QString());
     }
 }
 

@@ -12,6 +12,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QLabel>
 #include <QTabWidget>
 
@@ -21,8 +23,12 @@ void TfrmTarvik::DisegnaCopertina(TSurfacePanel *panel, TShape *shadow, QObject 
 {
     const int w = InchesToScreenPixels(width, FZoom);
     const int h = InchesToScreenPixels(height, FZoom);
-    // All sheets have the size of the front cover's sheet.
-    const QPoint pos = CenteredPanelPos(TabFrontCover->size(), QSize(w, h));
+    // All sheets have the size of the front cover's tab; a surface larger
+    // than that makes its sheet grow, and the tab scrolls.
+    const QSize tab = TabFrontCover->size();
+    const QSize sheet(std::max(tab.width(), w + 8), std::max(tab.height(), h + 15 + 8));
+    panel->parentWidget()->resize(sheet);
+    const QPoint pos = CenteredPanelPos(sheet, QSize(w, h));
     shadow->setGeometry(pos.x() + 4, pos.y() + 4, w, h);
     panel->setGeometry(pos.x(), pos.y(), w, h);
     panel->raise();
@@ -128,5 +134,17 @@ bool TfrmTarvik::eventFilter(QObject *watched, QEvent *event)
         FormResize();
     if (menuHelpFilter(watched, event))
         return true;
+    if (watched == txtText || watched == txtImageName) {
+        // Enter is swallowed in both fields; releasing it in the text field
+        // moves the next text one line down.
+        if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
+            const int key = static_cast<QKeyEvent *>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                if (event->type() == QEvent::KeyRelease && watched == txtText)
+                    txtTextKeyUp(key);
+                return true;
+            }
+        }
+    }
     return QMainWindow::eventFilter(watched, event);
 }

@@ -8,6 +8,7 @@
 #include "CDDataTypes.h"
 
 #include <QColor>
+#include <QMouseEvent>
 #include <QWidget>
 
 class TShape;

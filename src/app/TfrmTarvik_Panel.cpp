@@ -1,0 +1,363 @@
+// The property panel: the selection shown in the fields, the fields applied
+// to the selection, live typing, and the enabled state of the commands.
+
+#include "TfrmTarvik.h"
+
+#include "TSurfacePanel.h"
+#include "TVelFontCombo.h"
+#include "TVelPickColor.h"
+#include "TVelWinSpinEdit.h"
+#include "VelCDImageElement.h"
+#include "VelHandles.h"
+#include "VelMeasureRoutines.h"
+#include "VelRotateLabel.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QToolButton>
+
+using namespace VelMeasureRoutines;
+
+namespace {
+
+// The clipboard format of copied elements.
+const QString ElementMimeType = QStringLiteral("application/x-qt-windows-mime;value=\"CF_TarvikData\"");
+
+template <class T>
+void setIfDifferent(T *w, bool enabled)
+{
+    if (w->isEnabled() != enabled)
+        w->setEnabled(enabled);
+}
+
+} // namespace
+
+void TfrmTarvik::ShowTextProperties(TVelRotateLabel *e)
+{
+    const bool was = PanelUpdating;
+    PanelUpdating = true;
+    pagEdit->setCurrentWidget(tabText);
+    txtText->setText(e->Caption());
+    const QFont f = e->font();
+    cmbFontName->setFontName(f.family());
+    shColor->setColorSilently(e->FontColor());
+    btnBold->setChecked(f.bold());
+    btnItalic->setChecked(f.italic());
+    btnUnderline->setChecked(f.underline());
+    btnStrikeout->setChecked(f.strikeOut());
+    cmbFontSize->setCurrentText(QString::number(e->RealFontSize()));
+    switch (e->Angle()) {
+    case 90:
+        rb90->setChecked(true);
+        break;
+    case 180:
+        rb180->setChecked(true);
+        break;
+    case 270:
+        rb270->setChecked(true);
+        break;
+    case 360:
+        rb0->setChecked(true);
+        break;
+    default:
+        break;
+    }
+    chkTransparent->setChecked(e->Transparent());
+    shBackColor->setColorSilently(e->Color());
+    SpinX->setValueSilently(UseInches ? e->XPosInches() : e->XPosCm());
+    SpinY->setValueSilently(UseInches ? e->YPosInches() : e->YPosCm());
+    PanelUpdating = was;
+}
+
+void TfrmTarvik::ShowImageProperties(TVelCDImageElement *e)
+{
+    const bool was = PanelUpdating;
+    PanelUpdating = true;
+    pagEdit->setCurrentWidget(TabImage);
+    txtImageName->setText(QFileInfo(e->ImageFileName()).fileName());
+    txtImageName->setToolTip(e->ImageFileName());
+    SpinImgWidth->setValueSilently(UseInches ? e->WidthInches() : e->WidthCm());
+    SpinImgHeight->setValueSilently(UseInches ? e->HeightInches() : e->HeightCm());
+    SpinX->setValueSilently(UseInches ? e->XPosInches() : e->XPosCm());
+    SpinY->setValueSilently(UseInches ? e->YPosInches() : e->YPosCm());
+    cmbFitTo->setCurrentIndex(static_cast<int>(e->FitStyle()));
+    PanelUpdating = was;
+}
+
+void TfrmTarvik::EmptyTxtInfos()
+{
+    const bool was = PanelUpdating;
+    PanelUpdating = true;
+    txtText->clear();
+    SpinX->setValueSilently(0);
+    SpinY->setValueSilently(0);
+    PanelUpdating = was;
+}
+
+void TfrmTarvik::EmptyImgInfos()
+{
+    const bool was = PanelUpdating;
+    PanelUpdating = true;
+    txtImageName->clear();
+    txtImageName->setToolTip(QString());
+    cmbFitTo->setCurrentIndex(0);
+    SpinImgWidth->setValueSilently(0);
+    SpinImgHeight->setValueSilently(0);
+    PanelUpdating = was;
+}
+
+void TfrmTarvik::RepaintElement(QObject *sender)
+{
+    if (PanelUpdating)
+        return;
+    const QList<QWidget *> sel = Selection();
+    if (txtText->text().isEmpty() && sel.size() == 1) {
+        mnuPopDeleteClick();
+        return;
+    }
+    QList<TVelRotateLabel *> texts;
+    for (QWidget *w : sel)
+        if (auto *t = qobject_cast<TVelRotateLabel *>(w))
+            texts << t;
+
+    // A size that is not a whole number changes nothing and is reported.
+    int size = 0;
+    if (sender == cmbFontSize) {
+        bool ok = false;
+        size = cmbFontSize->currentText().trimmed().toInt(&ok);
+        if (!ok || size <= 0) {
+            ReportError(QStringLiteral("'%1' is not a valid integer value").arg(cmbFontSize->currentText()));
+            return;
+        }
+    }
+
+    const QList<QObject *> recorded = {cmbFontName, cmbFontSize, shColor, btnBold, btnItalic, btnUnderline,
+                                       btnStrikeout, rb0, rb90, rb180, rb270, shBackColor, chkTransparent};
+    if (recorded.contains(sender) && !texts.isEmpty())
+        RecordHistory();
+
+    for (TVelRotateLabel *t : texts) {
+        QFont f = t->font();
+        if (sender == txtText) {
+            t->SetCaption(txtText->text());
+        } else if (sender == cmbFontName) {
+            f.setFamily(cmbFontName->fontName());
+            t->setFont(f);
+        } else if (sender == cmbFontSize) {
+            t->SetRealFontSize(size);
+        } else if (sender == shColor) {
+            t->SetFontColor(shColor->color());
+        } else if (sender == btnBold) {
+            f.setBold(btnBold->isChecked());
+            t->setFont(f);
+        } else if (sender == btnItalic) {
+            f.setItalic(btnItalic->isChecked());
+            t->setFont(f);
+        } else if (sender == btnUnderline) {
+            f.setUnderline(btnUnderline->isChecked());
+            t->setFont(f);
+        } else if (sender == btnStrikeout) {
+            f.setStrikeOut(btnStrikeout->isChecked());
+            t->setFont(f);
+        } else if (sender == rb0) {
+            t->SetAngle(360);
+        } else if (sender == rb90) {
+            t->SetAngle(90);
+        } else if (sender == rb180) {
+            t->SetAngle(180);
+        } else if (sender == rb270) {
+            t->SetAngle(270);
+        } else if (sender == chkTransparent) {
+            t->SetTransparent(chkTransparent->isChecked());
+        } else if (sender == shBackColor) {
+            t->SetColor(shBackColor->color());
+        }
+    }
+    if (HasSelection()) {
+        // the handle follows the new size of what it holds
+        const QList<QWidget *> held = Selection();
+        SH->DetachAll();
+        for (QWidget *w : held)
+            SH->AttachControl(w);
+        SH->SetLocked(mnuLockcomponents->isChecked());
+        if (QWidget *p = SH->parentWidget())
+            p->update();
+    }
+    Modified = true;
+}
+
+void TfrmTarvik::txtTextChange()
+{
+    if (PanelUpdating)
+        return;
+    if (Selection().size() == 1 && qobject_cast<TVelRotateLabel *>(Selection().first())) {
+        RepaintElement(txtText);
+    } else if (!txtText->text().isEmpty()) {
+        // Typing into an empty panel creates the text at the first
+        // keystroke; several selected elements are let go first.
+        const QString text = txtText->text();
+        const int cursor = txtText->cursorPosition();
+        if (HasSelection()) {
+            pnlFrontCoverClick();
+            PanelUpdating = true;
+            txtText->setText(text);
+            PanelUpdating = false;
+        }
+        btnInsertTextClick();
+        PanelUpdating = true;
+        txtText->setText(text);
+        txtText->setCursorPosition(cursor);
+        PanelUpdating = false;
+    }
+    txtText->setFocus();
+    if (HasSelection()) {
+        if (QWidget *p = SH->parentWidget())
+            p->update();
+        SH->update();
+    }
+}
+
+void TfrmTarvik::txtTextKeyUp(int key)
+{
+    if ((key != Qt::Key_Return && key != Qt::Key_Enter) || !HasSelection())
+        return;
+    const double y = SpinY->value();
+    const int h = Selection().first()->height();
+    pnlFrontCoverClick();
+    const float step = UseInches ? PixelsToInches(FZoom, static_cast<float>(h)) : PixelsToCm(FZoom, static_cast<float>(h));
+    SpinY->setValueSilently(y + static_cast<double>(step));
+}
+
+void TfrmTarvik::SpinXChange()
+{
+    if (PanelUpdating || !HasSelection() || !SpinX->isEnabled() || SpinX->text().isEmpty()
+        || SpinY->text().isEmpty())
+        return;
+    QWidget *first = Selection().first();
+    const float x = static_cast<float>(SpinX->value());
+    const float y = static_cast<float>(SpinY->value());
+    if (auto *t = qobject_cast<TVelRotateLabel *>(first)) {
+        if (UseInches) {
+            t->SetXPosInches(x);
+            t->SetYPosInches(y);
+        } else {
+            t->SetXPosCm(x);
+            t->SetYPosCm(y);
+        }
+    } else if (auto *img = qobject_cast<TVelCDImageElement *>(first)) {
+        if (UseInches) {
+            img->SetXPosInches(x);
+            img->SetYPosInches(y);
+        } else {
+            img->SetXPosCm(x);
+            img->SetYPosCm(y);
+        }
+    }
+    const QList<QWidget *> held = Selection();
+    SH->DetachAll();
+    for (QWidget *w : held)
+        SH->AttachControl(w);
+    SH->SetLocked(mnuLockcomponents->isChecked());
+    first->parentWidget()->update();
+    Modified = true;
+}
+
+void TfrmTarvik::VelRotateLabelChangingPos(QWidget *)
+{
+    if (!HasSelection())
+        return;
+    const bool was = PanelUpdating;
+    PanelUpdating = true;
+    QWidget *first = Selection().first();
+    float x = 0, y = 0;
+    if (auto *t = qobject_cast<TVelRotateLabel *>(first)) {
+        x = UseInches ? t->XPosInches() : t->XPosCm();
+        y = UseInches ? t->YPosInches() : t->YPosCm();
+    } else if (auto *img = qobject_cast<TVelCDImageElement *>(first)) {
+        x = UseInches ? img->XPosInches() : img->XPosCm();
+        y = UseInches ? img->YPosInches() : img->YPosCm();
+    }
+    SpinX->setValueSilently(x);
+    SpinY->setValueSilently(y);
+    PanelUpdating = was;
+}
+
+void TfrmTarvik::ImgElementChangingPos(QWidget *sender)
+{
+    if (Selection().size() == 1)
+        VelRotateLabelChangingPos(sender);
+}
+
+void TfrmTarvik::ImgElementResizing(QWidget *)
+{
+    if (!HasSelection())
+        return;
+    auto *img = qobject_cast<TVelCDImageElement *>(Selection().first());
+    if (!img)
+        return;
+    const bool was = PanelUpdating;
+    PanelUpdating = true;
+    const QString before = SpinImgWidth->text() + QLatin1Char('x') + SpinImgHeight->text();
+    SpinImgWidth->setValueSilently(UseInches ? img->WidthInches() : img->WidthCm());
+    SpinImgHeight->setValueSilently(UseInches ? img->HeightInches() : img->HeightCm());
+    const QString after = SpinImgWidth->text() + QLatin1Char('x') + SpinImgHeight->text();
+    PanelUpdating = was;
+    if (Selection().size() == 1 && before != after) {
+        SH->DetachAll();
+        SH->AttachControl(img);
+        SH->SetResizable(true);
+        SH->SetLocked(mnuLockcomponents->isChecked() || img->FitStyle() != fsNone);
+    }
+}
+
+void TfrmTarvik::pagEditChanging(int newIndex)
+{
+    if (newIndex != pagEdit->currentIndex() && HasSelection())
+        pnlFrontCoverClick();
+}
+
+void TfrmTarvik::tmrDisableTimer()
+{
+    const bool sel = HasSelection();
+    for (QAction *a : {btnLeft, btnCenter, btnRight, btnTop, btnMiddle, btnBottom, btnBringToFront,
+                       btnSendToBack, btnDelete, mnuDelete, mnuBringtofront, mnuSendtoBack, mnuAlign})
+        setIfDifferent(a, sel);
+    setIfDifferent(mnuAlignment->menuAction(), sel);
+
+    const QMimeData *mime = QApplication::clipboard()->mimeData();
+    const bool paste = mime && (mime->hasText() || mime->hasFormat(ElementMimeType));
+    setIfDifferent(btnPaste, paste);
+    setIfDifferent(mnuPaste, paste);
+
+    const bool copy = txtText->hasFocus() ? txtText->hasSelectedText() : sel;
+    for (QAction *a : {btnCopy, btnCut, mnuCopy, mnuCut})
+        setIfDifferent(a, copy);
+
+    const bool fitted = sel && pagEdit->currentWidget() == TabImage && cmbFitTo->currentIndex() != 0;
+    if (fitted)
+        SH->SetLocked(true);
+    SpinImgWidth->setReadOnly(fitted);
+    SpinImgHeight->setReadOnly(fitted);
+}
+
+void TfrmTarvik::txtMenuPopup()
+{
+    const bool sel = HasSelection();
+    mnuPopCut->setEnabled(sel);
+    mnuPopCopy->setEnabled(sel);
+    mnuPopDelete->setEnabled(sel && mnuDelete->isEnabled());
+    mnuPopAlign->setEnabled(sel && mnuAlign->isEnabled());
+    mnuPopSendtoBack->setEnabled(sel && mnuSendtoBack->isEnabled());
+    mnuPopBringtoFront->setEnabled(sel && mnuBringtofront->isEnabled());
+    const QMimeData *mime = QApplication::clipboard()->mimeData();
+    mnuPopPaste->setEnabled(mime && mime->hasFormat(ElementMimeType));
+}
