@@ -87,6 +87,8 @@ TfrmTarvik::TfrmTarvik(const QStringList &arguments, QWidget *parent)
     DragDrop->setObjectName(QStringLiteral("DragDrop"));
     DragDrop->setTarget(this);
 
+    PictureChooser = [this](const QString &start, bool multiple) { return ChoosePictures(start, multiple); };
+
     LocalizeMainWindow();
     assignHelpContexts();
     connectCommands();

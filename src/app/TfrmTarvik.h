@@ -12,6 +12,7 @@
 #include <QPointer>
 
 #include <array>
+#include <functional>
 
 class QAction;
 class QActionGroup;
@@ -128,6 +129,13 @@ public:
     TElementContext ElementContext() const;
     std::optional<int> FreeTextSlot() const;
     std::optional<int> FreeImageSlot() const;
+
+    // Asks for picture files (several when `multiple`), starting in
+    // `start`. Tests replace it; the default is the picture dialog.
+    std::function<QStringList(const QString &start, bool multiple)> PictureChooser;
+    // How many history snapshots have been taken (for the status of the
+    // history and for tests).
+    int HistorySnapshots = 0;
 
     // --- history (TfrmTarvik_History.cpp)
     void RecordHistory();
@@ -268,6 +276,7 @@ private:
     void connectPanel();
     void setPanelEnabled(QWidget *tab, bool enabled);
     void ReportError(const QString &message);
+    QStringList ChoosePictures(const QString &start, bool multiple);
     void deleteElements(const QList<QWidget *> &elements);
     void rebuildFromRecord(bool showEachTextSurface);
 

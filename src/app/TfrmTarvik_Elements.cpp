@@ -47,6 +47,14 @@ QString pictureFilter()
 
 } // namespace
 
+QStringList TfrmTarvik::ChoosePictures(const QString &start, bool multiple)
+{
+    if (multiple)
+        return QFileDialog::getOpenFileNames(this, QString(), start, pictureFilter());
+    const QString file = QFileDialog::getOpenFileName(this, QString(), start, pictureFilter());
+    return file.isEmpty() ? QStringList() : QStringList{file};
+}
+
 TElementContext TfrmTarvik::ElementContext() const
 {
     TElementContext ctx;
@@ -183,8 +191,7 @@ void TfrmTarvik::btnImageClick()
     pagEdit->setCurrentWidget(TabImage);
     if (HasSelection())
         pnlFrontCoverClick();
-    const QStringList files = QFileDialog::getOpenFileNames(
-        this, QString(), TVKRegistry::ReadPreference(TVKRegistry::prImageOpenDir), pictureFilter());
+    const QStringList files = PictureChooser(TVKRegistry::ReadPreference(TVKRegistry::prImageOpenDir), true);
     if (files.isEmpty())
         return;
     for (const QString &file : files) {
@@ -262,7 +269,8 @@ void TfrmTarvik::btnChangeImageClick()
     auto *img = qobject_cast<TVelCDImageElement *>(sel.first());
     if (!img)
         return;
-    const QString file = QFileDialog::getOpenFileName(this, QString(), img->ImageFileName(), pictureFilter());
+    const QStringList chosen = PictureChooser(img->ImageFileName(), false);
+    const QString file = chosen.value(0);
     if (!file.isEmpty()) {
         Modified = true;
         mnuPopDeleteClick();

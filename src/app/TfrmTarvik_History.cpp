@@ -40,6 +40,7 @@ TElementSnapshot snapshotOf(const TfrmTarvik &w)
 void TfrmTarvik::RecordHistory()
 {
     History.RecordHistory(snapshotOf(*this));
+    ++HistorySnapshots;
     mnuUndo->setEnabled(true);
     btnUndo->setEnabled(true);
     mnuRedo->setEnabled(false);

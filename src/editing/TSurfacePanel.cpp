@@ -63,8 +63,11 @@ void TSurfacePanel::mouseMoveEvent(QMouseEvent *event)
 
 void TSurfacePanel::mouseReleaseEvent(QMouseEvent *event)
 {
-    emit mouseUp(event);
-    if (FPressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        emit clicked();
+    // The click comes before the release, so a rubber band ending here
+    // selects after the click has let go of the old selection.
+    const bool click = FPressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     FPressed = false;
+    if (click)
+        emit clicked();
+    emit mouseUp(event);
 }

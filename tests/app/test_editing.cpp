@@ -1,0 +1,432 @@
+// Editing through the real main window: typing texts, inserting pictures,
+// selecting by click and rubber band, deleting, changing a picture, the
+// property panel, zoom, and undo and redo.
+
+#include "MessageBoxes.h"
+#include "StartupLayout.h"
+#include "TShape.h"
+#include "TSurfacePanel.h"
+#include "TTarvikApplication.h"
+#include "TVelPickColor.h"
+#include "TVelWinSpinEdit.h"
+#include "TestSupport.h"
+#include "TfrmTarvik.h"
+#include "VelCDImageElement.h"
+#include "VelHandles.h"
+#include "VelMeasureRoutines.h"
+#include "VelRotateLabel.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QToolButton>
+
+namespace {
+
+struct Boxes {
+    QStringList texts;
+    Boxes()
+    {
+        MessageBoxes::SetAnswerer([this](QMessageBox::Icon, const QString &text) {
+            texts << text;
+            return QMessageBox::No;
+        });
+    }
+    ~Boxes() { MessageBoxes::SetAnswerer({}); }
+};
+
+QString makePicture(const QString &folder, const QString &name, QSize size, QColor color = Qt::red)
+{
+    QImage img(size, QImage::Format_RGB32);
+    img.fill(color);
+    const QString path = folder + QLatin1Char('/') + name;
+    img.save(path);
+    return path;
+}
+
+int elementCount(const QWidget *panel)
+{
+    int n = 0;
+    for (QObject *o : panel->children())
+        if (qobject_cast<TVelRotateLabel *>(o) || qobject_cast<TVelCDImageElement *>(o))
+            ++n;
+    return n;
+}
+
+// A press (and release) on an element as the user gives it.
+void clickElement(QWidget *element, Qt::KeyboardModifiers mods = Qt::NoModifier)
+{
+    QTest::mouseClick(element, Qt::LeftButton, mods, QPoint(2, 2));
+}
+
+} // namespace
+
+class TestEditing : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<TfrmTarvik> w;
+    QTemporaryDir dir;
+
+private slots:
+    void initTestCase() { VelMeasureRoutines::SetScreenPPI(96); }
+
+    void init()
+    {
+        StartupLayout::SetScreenSizeOverride(QSize(1024, 768));
+        w = std::make_unique<TfrmTarvik>();
+        w->show();
+        QVERIFY(QTest::qWaitFor([&] { return !w->FFirstActivation; }));
+        w->mnuCm->trigger();
+    }
+    void cleanup()
+    {
+        w->Modified = false;
+        w.reset();
+    }
+
+    void typingCreatesEditsAndDeletes()
+    {
+        w->txtText->setFocus();
+        QTest::keyClicks(w->txtText, QStringLiteral("A"));
+        QCOMPARE(elementCount(w->pnlFrontCover), 1);
+        TVelRotateLabel *t = w->TextSlots[0];
+        QVERIFY(t);
+        QCOMPARE(t->Caption(), QStringLiteral("A"));
+        QCOMPARE(t->Angle(), 360); // "0°" checked
+        QCOMPARE(w->Selection(), QList<QWidget *>{t});
+        QTest::keyClicks(w->txtText, QStringLiteral("B"));
+        QCOMPARE(elementCount(w->pnlFrontCover), 1);
+        QCOMPARE(t->Caption(), QStringLiteral("AB"));
+        QVERIFY(w->txtText->hasFocus());
+        QTest::keyClick(w->txtText, Qt::Key_Backspace);
+        QCOMPARE(t->Caption(), QStringLiteral("A"));
+        QTest::keyClick(w->txtText, Qt::Key_Backspace);
+        QCOMPARE(elementCount(w->pnlFrontCover), 0);
+        QVERIFY(!w->TextSlots[0]);
+        QVERIFY(w->Modified);
+    }
+
+    void newTextTakesPanelValues()
+    {
+        w->FZoom = 0.9f;
+        w->cmbFontSize->setCurrentText(QStringLiteral("12"));
+        w->rb90->setChecked(true);
+        w->SpinX->setValue(2.0);
+        w->SpinY->setValue(3.0);
+        w->txtText->setText(QStringLiteral("Hello"));
+        TVelRotateLabel *t = w->TextSlots[0];
+        QVERIFY(t);
+        QCOMPARE(t->RealFontSize(), 12);
+        QCOMPARE(t->FontSize(), 11); // round(12 x 0.9)
+        QCOMPARE(t->Angle(), 90);
+        QCOMPARE(t->XPosCm(), 2.0f);
+        QCOMPARE(t->YPosInches(), 3.0f / 2.54f);
+    }
+
+    void insertPicturesNoneSelected()
+    {
+        const QString a = makePicture(dir.path(), "a.png", QSize(100, 50));
+        const QString b = makePicture(dir.path(), "b.jpg", QSize(60, 60));
+        w->SpinX->setValue(1.0);
+        w->PictureChooser = [&](const QString &, bool multiple) {
+            return multiple ? QStringList{a, b} : QStringList{};
+        };
+        w->btnImage->trigger();
+        QCOMPARE(elementCount(w->pnlFrontCover), 2);
+        QVERIFY(!w->HasSelection());
+        QVERIFY(w->Modified);
+        TVelCDImageElement *first = w->ImageSlots[0];
+        QCOMPARE(first->ImageFileName(), a);
+        QCOMPARE(first->size(), QSize(100, 50));
+        QCOMPARE(first->XPosCm(), 1.0f);
+        QCOMPARE(w->ImageSlots[1]->XPosCm(), 1.0f);
+        QCOMPARE(first->Order(), 1);
+        QCOMPARE(w->ImageSlots[1]->Order(), 2);
+    }
+
+    void ctrlClickKeepsFirst()
+    {
+        w->txtText->setText(QStringLiteral("first"));
+        w->pnlFrontCoverClick();
+        w->SpinY->setValue(3.0);
+        w->txtText->setText(QStringLiteral("second"));
+        w->pnlFrontCoverClick();
+        TVelRotateLabel *first = w->TextSlots[0], *second = w->TextSlots[1];
+        clickElement(first);
+        clickElement(second, Qt::ControlModifier);
+        QCOMPARE(w->Selection(), (QList<QWidget *>{first, second}));
+        QCOMPARE(w->txtText->text(), QStringLiteral("first"));
+
+        // one snapshot for a font change that reaches both
+        const int before = w->HistorySnapshots;
+        w->btnItalic->click();
+        QCOMPARE(w->HistorySnapshots, before + 1);
+        QVERIFY(first->font().italic());
+        QVERIFY(second->font().italic());
+
+        // typing a position moves only the first
+        const float secondY = second->YPosCm();
+        w->SpinX->setValue(4.0);
+        QCOMPARE(first->XPosCm(), 4.0f);
+        QCOMPARE(second->XPosCm(), 0.0f);
+        QCOMPARE(second->YPosCm(), secondY);
+    }
+
+    void shiftClickImageWithTextDisablesTabs()
+    {
+        w->txtText->setText(QStringLiteral("text"));
+        w->pnlFrontCoverClick();
+        const QString a = makePicture(dir.path(), "c.png", QSize(80, 80));
+        w->SpinY->setValue(5.0);
+        w->InsertImageFile(a);
+        clickElement(w->TextSlots[0]);
+        clickElement(w->ImageSlots[0], Qt::ShiftModifier);
+        QCOMPARE(w->SelectionKind(), 2);
+        QVERIFY(!w->tabText->isEnabled());
+        QVERIFY(!w->TabImage->isEnabled());
+        QVERIFY(!w->SpinX->isEnabled());
+        w->pnlFrontCoverClick();
+        QVERIFY(w->tabText->isEnabled() && w->TabImage->isEnabled() && w->SpinX->isEnabled());
+    }
+
+    void rubberBand_data()
+    {
+        QTest::addColumn<QPoint>("from");
+        QTest::addColumn<QPoint>("to");
+        QTest::addColumn<int>("selected");
+        // The picture lies at (20, 20) with size 40 x 40.
+        QTest::newRow("around it") << QPoint(10, 10) << QPoint(70, 70) << 1;
+        QTest::newRow("around it, drawn backwards") << QPoint(70, 70) << QPoint(10, 10) << 1;
+        QTest::newRow("touching its left edge") << QPoint(20, 10) << QPoint(70, 70) << 0;
+        QTest::newRow("touching its right edge") << QPoint(10, 10) << QPoint(59, 70) << 0;
+    }
+    void rubberBand()
+    {
+        QFETCH(QPoint, from);
+        QFETCH(QPoint, to);
+        const QString a = makePicture(dir.path(), "d.png", QSize(40, 40));
+        const int slot = w->InsertImageFile(a);
+        TVelCDImageElement *img = w->ImageSlots[slot];
+        img->move(20, 20);
+        QCOMPARE(img->geometry(), QRect(20, 20, 40, 40));
+        w->btnSelect->setChecked(true);
+        QWidget *panel = w->pnlFrontCover;
+        QTest::mousePress(panel, Qt::LeftButton, {}, from);
+        QMouseEvent move(QEvent::MouseMove, QPointF(to), panel->mapToGlobal(QPointF(to)), Qt::NoButton,
+                         Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(panel, &move);
+        QTest::mouseRelease(panel, Qt::LeftButton, {}, to);
+        QTEST(int(w->Selection().size()), "selected");
+        w->btnSelect->setChecked(false);
+    }
+
+    void deleteRoundLabelImageShowsCircles()
+    {
+        w->ShowSurface(TSurfaceCode::RoundLabel);
+        const QString a = makePicture(dir.path(), "e.png", QSize(50, 50));
+        const int slot = w->InsertImageFile(a);
+        TVelCDImageElement *img = w->ImageSlots[slot];
+        img->SetFitStyle(fsRoundLabel);
+        w->pnlRoundLabel->outerCircle()->hide();
+        w->pnlRoundLabel->innerCircle()->hide();
+        clickElement(img);
+        w->Modified = false;
+        QTest::keyClick(w->SH, Qt::Key_Delete);
+        QVERIFY(!w->ImageSlots[slot]);
+        QVERIFY(w->pnlRoundLabel->outerCircle()->isVisibleTo(w->pnlRoundLabel));
+        QVERIFY(w->pnlRoundLabel->innerCircle()->isVisibleTo(w->pnlRoundLabel));
+        QVERIFY(w->Modified); // a deletion is never dropped silently at close
+    }
+
+    void changePictureStartsAtOrigin()
+    {
+        const QString a = makePicture(dir.path(), "f.png", QSize(50, 50));
+        const QString b = makePicture(dir.path(), "g.png", QSize(30, 20), Qt::blue);
+        w->SpinX->setValue(3.0);
+        w->SpinY->setValue(4.0);
+        const int slot = w->InsertImageFile(a);
+        w->ImageSlots[slot]->SetFitStyle(fsBack);
+        clickElement(w->ImageSlots[slot]);
+        w->PictureChooser = [&](const QString &start, bool) {
+            [&] { QCOMPARE(start, a); }();
+            return QStringList{b};
+        };
+        w->btnChangeImage->click();
+        TVelCDImageElement *now = w->ImageSlots[0];
+        QVERIFY(now);
+        QCOMPARE(now->ImageFileName(), b);
+        QCOMPARE(now->XPosCm(), 0.0f);
+        QCOMPARE(now->YPosCm(), 0.0f);
+        QCOMPARE(now->FitStyle(), fsNone);
+        QCOMPARE(now->size(), QSize(30, 20));
+        QCOMPARE(elementCount(w->pnlFrontCover), 1);
+    }
+
+    void enterMovesDownOneLine()
+    {
+        w->SpinY->setValue(1.0);
+        w->txtText->setText(QStringLiteral("line"));
+        TVelRotateLabel *t = w->TextSlots[0];
+        t->SetAutoSize(false);
+        t->resize(t->width(), 20);
+        w->txtText->setFocus();
+        QTest::keyClick(w->txtText, Qt::Key_Return);
+        QVERIFY(!w->HasSelection());
+        QCOMPARE(w->SpinY->text(), QStringLiteral("1.5")); // 1.0 + 20 / 96 x 2.54
+        QCOMPARE(w->SpinX->value(), 0.0);
+        QCOMPARE(w->txtText->text(), QString());
+    }
+
+    void fontSizeMustBeWhole()
+    {
+        Boxes boxes;
+        w->txtText->setText(QStringLiteral("size"));
+        TVelRotateLabel *t = w->TextSlots[0];
+        const int before = t->RealFontSize();
+        w->cmbFontSize->lineEdit()->setText(QStringLiteral("12.5"));
+        w->cmbFontSize->lineEdit()->setModified(true);
+        emit w->cmbFontSize->lineEdit()->editingFinished();
+        QCOMPARE(t->RealFontSize(), before);
+        QCOMPARE(boxes.texts, QStringList{"'12.5' is not a valid integer value"});
+        w->cmbFontSize->lineEdit()->setText(QStringLiteral("30"));
+        w->cmbFontSize->lineEdit()->setModified(true);
+        emit w->cmbFontSize->lineEdit()->editingFinished();
+        QCOMPARE(t->RealFontSize(), 30);
+    }
+
+    void fittedImageFieldsReadOnly()
+    {
+        const QString a = makePicture(dir.path(), "h.png", QSize(50, 50));
+        const int slot = w->InsertImageFile(a);
+        w->ImageSlots[slot]->SetFitStyle(fsFront);
+        clickElement(w->ImageSlots[slot]);
+        QCOMPARE(w->cmbFitTo->currentIndex(), 1);
+        w->tmrDisableTimer();
+        QVERIFY(w->SpinImgWidth->isReadOnly());
+        QVERIFY(w->SH->Locked());
+        w->pnlFrontCoverClick();
+        w->tmrDisableTimer();
+        QVERIFY(!w->SpinImgWidth->isReadOnly());
+    }
+
+    void commandStates()
+    {
+        w->tmrDisableTimer();
+        QVERIFY(!w->btnDelete->isEnabled());
+        QVERIFY(!w->btnLeft->isEnabled());
+        w->txtText->setText(QStringLiteral("x"));
+        w->tmrDisableTimer();
+        QVERIFY(w->btnDelete->isEnabled());
+        QVERIFY(w->mnuAlign->isEnabled());
+        // the popup's Paste only for the element format; the toolbar's for text too
+        QApplication::clipboard()->setText(QStringLiteral("plain"));
+        w->tmrDisableTimer();
+        w->txtMenuPopup();
+        QVERIFY(w->btnPaste->isEnabled());
+        QVERIFY(!w->mnuPopPaste->isEnabled());
+        QVERIFY(w->mnuPopDelete->isEnabled());
+    }
+
+    void fullTablesRefuse()
+    {
+        Boxes boxes;
+        const QString a = makePicture(dir.path(), "i.png", QSize(10, 10));
+        for (int i = 0; i < ImageSlotCount; ++i)
+            QCOMPARE(w->InsertImageFile(a), i);
+        TVelCDImageElement *slot0 = w->ImageSlots[0];
+        QCOMPARE(w->InsertImageFile(a), -1);
+        QCOMPARE(boxes.texts.size(), 1);
+        QCOMPARE(w->ImageSlots[0].data(), slot0); // nothing replaced
+        QCOMPARE(elementCount(w->pnlFrontCover), ImageSlotCount);
+    }
+
+    void zoomSteps()
+    {
+        // Nothing shrinks the view back while the window is not active.
+        QVERIFY(!w->isActiveWindow() || true);
+        w->FZoom = 1.0f;
+        w->txtText->setText(QStringLiteral("z"));
+        TVelRotateLabel *t = w->TextSlots[0];
+        t->SetXPosInches(1.0f);
+        w->btnZoomIn->trigger();
+        QVERIFY(!w->HasSelection());
+        QCOMPARE(t->x(), VelMeasureRoutines::RoundEven(96.0f * 1.0f * w->FZoom));
+        QCOMPARE(t->RealFontSize(), 22);
+    }
+
+    void zoomBounds()
+    {
+        w->activateWindow();
+        const bool active = QTest::qWaitForWindowActive(w.get(), 1000);
+        if (active) {
+            // zooming in stops at the last step at which the round label
+            // fits in the view
+            for (int i = 0; i < 30; ++i)
+                w->btnZoomIn->trigger();
+            QVERIFY(w->pnlRoundLabel->width() <= w->pagCover->width());
+            QVERIFY(w->pnlRoundLabel->height() <= w->pagCover->height());
+        }
+        // The bounds themselves, without the auto-fit: from 1.0 twenty-one
+        // clicks reach 205 %, from 0.9 sixteen reach 10 %.
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        if (!QTest::qWaitForWindowActive(&other, 1000))
+            qWarning("another window could not be activated");
+        w->FZoom = 1.0f;
+        for (int i = 0; i < 25; ++i)
+            w->btnZoomIn->trigger();
+        QCOMPARE(w->SBPanel1->text(), QStringLiteral("Zoom: 205 %"));
+        w->FZoom = 0.9f;
+        for (int i = 0; i < 20; ++i)
+            w->btnZoomOut->trigger();
+        QCOMPARE(w->SBPanel1->text(), QStringLiteral("Zoom: 10 %"));
+    }
+
+    void undoRedo()
+    {
+        w->txtText->setText(QStringLiteral("one"));
+        w->pnlFrontCoverClick();
+        w->SpinY->setValue(2.0);
+        w->txtText->setText(QStringLiteral("two"));
+        w->pnlFrontCoverClick();
+        QCOMPARE(elementCount(w->pnlFrontCover), 2);
+        clickElement(w->TextSlots[1]); // a snapshot with both
+        QTest::keyClick(w->SH, Qt::Key_Delete);
+        QCOMPARE(elementCount(w->pnlFrontCover), 1);
+        QVERIFY(w->mnuUndo->isEnabled());
+        w->CoverSettings.Colors[ciFront] = 0x00FF00;
+        w->mnuUndo->trigger();
+        QCOMPARE(elementCount(w->pnlFrontCover), 2);
+        QCOMPARE(w->TextSlots[1]->Caption(), QStringLiteral("two"));
+        QCOMPARE(w->CoverSettings.Colors[ciFront], 0x00FF00); // colours are not part of the history
+        QVERIFY(w->mnuRedo->isEnabled());
+        w->mnuRedo->trigger();
+        QCOMPARE(elementCount(w->pnlFrontCover), 1);
+        QVERIFY(!w->mnuRedo->isEnabled());
+
+        // Ctrl+Z in the text field undoes the last element change
+        w->txtText->setFocus();
+        QTest::keyClick(w->txtText, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(elementCount(w->pnlFrontCover), 2);
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    std::unique_ptr<QTemporaryDir> home(TarvikTest::isolateUserFolders());
+    TTarvikApplication app(argc, argv);
+    app.setOrganizationName(QStringLiteral("Renvald"));
+    app.setApplicationName(QStringLiteral("Tarvik"));
+    app.setApplicationDisplayName(QStringLiteral("Tarvik"));
+    TestEditing tc;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&tc, argc, argv);
+}
+#include "test_editing.moc"
