@@ -6,6 +6,7 @@
 
 #include "CDDataTypes.h"
 #include "ElementRecords.h"
+#include "DocumentSlots.h"
 #include "History.h"
 
 #include <QMainWindow>
@@ -142,6 +143,27 @@ public:
     void mnuUndoClick();
     void mnuRedoClick();
 
+    // --- alignment, stacking, lock (TfrmTarvik_Arrange.cpp)
+    void btnLeftClick(QObject *sender);
+    void mnuPopAlignClick();
+    void mnuPopBringtoFrontClick();
+    void mnuPopSendtoBackClick();
+    void mnuLockcomponentsClick();
+
+    // --- fitting (TfrmTarvik_Fit.cpp)
+    void cmbFitToClick();
+    void cmbFitToChange();
+    void FitToNone(TVelCDImageElement *image, TFitStyle before);
+    void FitToSurface(TVelCDImageElement *image, TFitStyle style);
+    void FitToFrontInside(int half, TVelCDImageElement *image);
+    void FitToRoundLabel(TVelCDImageElement *image);
+    void NormalizeLayers(TVelCDImageElement *image);
+    void btnBackToOriginalSizeClick();
+    void chkProportionsClick();
+    void SpinImgWidthChange();
+    void RefitFrontInsideImages();
+    TVelCDImageElement *SelectedSingleImage() const;
+
     // --- property panel (TfrmTarvik_Panel.cpp)
     void ShowTextProperties(TVelRotateLabel *element);
     void ShowImageProperties(TVelCDImageElement *element);
@@ -158,8 +180,10 @@ public:
     void tmrDisableTimer();
     void txtMenuPopup();
 
-    // Puts text style n into the Text tab.
+    // Puts text style n into the Text tab and onto the selection.
     void LoadStyleValue(int n);
+    void cmbApplyStyleClick();
+    void mnuDefaultstylesClick();
 
     // The caption: the title alone, or title - file name.
     void UpdateCaption();
@@ -279,6 +303,10 @@ private:
     QStringList ChoosePictures(const QString &start, bool multiple);
     void deleteElements(const QList<QWidget *> &elements);
     void rebuildFromRecord(bool showEachTextSurface);
+    std::vector<DocumentSlots::TStackEntry> ImagesOnPanel(const QWidget *panel) const;
+    void applyOrders(const std::vector<DocumentSlots::TStackEntry> &entries);
+    void reloadPicture(TVelCDImageElement *image);
+    void refitRebuiltImage(TVelCDImageElement *image);
 
     QStringList FArguments;
     float FPrinterXOffset = 0.2f, FPrinterYOffset = 0.5f;

@@ -63,6 +63,24 @@ void TfrmTarvik::connectCommands()
     on(btnUndo, &TfrmTarvik::mnuUndoClick);
     on(mnuRedo, &TfrmTarvik::mnuRedoClick);
     connect(btnChangeImage, &QToolButton::clicked, this, &TfrmTarvik::btnChangeImageClick);
+    for (QAction *a : {btnLeft, btnCenter, btnRight, btnTop, btnMiddle, btnBottom, mnuLeft, mnuCenter, mnuRight,
+                       mnuTop, mnuMiddle, mnuBottom})
+        on(a, [this, a] { btnLeftClick(a); });
+    for (QAction *a : {mnuBringtofront, btnBringToFront, mnuPopBringtoFront})
+        on(a, &TfrmTarvik::mnuPopBringtoFrontClick);
+    for (QAction *a : {mnuSendtoBack, btnSendToBack, mnuPopSendtoBack})
+        on(a, &TfrmTarvik::mnuPopSendtoBackClick);
+    for (QAction *a : {mnuAlign, mnuPopAlign})
+        on(a, &TfrmTarvik::mnuPopAlignClick);
+    on(mnuLockcomponents, &TfrmTarvik::mnuLockcomponentsClick);
+    on(mnuDefaultstyles, &TfrmTarvik::mnuDefaultstylesClick);
+    connect(cmbApplyStyle, &QComboBox::activated, this, &TfrmTarvik::cmbApplyStyleClick);
+    connect(cmbFitTo, &QComboBox::activated, this, &TfrmTarvik::cmbFitToClick);
+    connect(cmbFitTo, &QComboBox::currentIndexChanged, this, &TfrmTarvik::cmbFitToChange);
+    connect(btnBackToOriginalSize, &QToolButton::clicked, this, &TfrmTarvik::btnBackToOriginalSizeClick);
+    connect(chkProportions, &QCheckBox::clicked, this, &TfrmTarvik::chkProportionsClick);
+    connect(SpinImgWidth, &TVelWinSpinEdit::changed, this, &TfrmTarvik::SpinImgWidthChange);
+    connect(SpinImgHeight, &TVelWinSpinEdit::changed, this, &TfrmTarvik::SpinImgWidthChange);
 
     connect(pagCover, &QTabWidget::currentChanged, this, &TfrmTarvik::pagCoverChange);
     connect(pagEdit->tabBar(), &QTabBar::tabBarClicked, this, &TfrmTarvik::pagEditChanging);

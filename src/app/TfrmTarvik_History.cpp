@@ -58,6 +58,7 @@ void TfrmTarvik::rebuildFromRecord(bool showEachTextSurface)
         ImageSlots[slot] = e;
         e->SetArrayIndex(slot);
         connectElement(e);
+        refitRebuiltImage(e);
     }
     std::vector<DocumentSlots::TStackEntry> stack;
     for (const auto &img : ImageSlots)

@@ -1,23 +1,32 @@
-// Text styles in the Text tab.
+// Text styles in the Text tab and the style editor.
 
 #include "TfrmTarvik.h"
 
+#include "TSurfacePanel.h"
+#include "TTarvikApplication.h"
 #include "TVelFontCombo.h"
 #include "TVelPickColor.h"
 #include "TVelWinSpinEdit.h"
+#include "TfrmDefaultStyles.h"
 #include "VelMeasureRoutines.h"
+#include "VelRotateLabel.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QRadioButton>
+#include <QTabWidget>
 #include <QToolButton>
+
+using namespace VelMeasureRoutines;
 
 void TfrmTarvik::LoadStyleValue(int n)
 {
     if (n < 0 || n >= static_cast<int>(CoverSettings.Styles.size()))
         return;
-    const TTextStyleRecord &s = CoverSettings.Styles[n];
+    const TTextStyleRecord s = CoverSettings.Styles[n];
 
+    // 1. the Text tab shows the style
+    const bool was = PanelUpdating;
     PanelUpdating = true;
     cmbFontName->setFontName(s.FontName);
     shColor->setColorSilently(s.FontColor);
@@ -26,28 +35,88 @@ void TfrmTarvik::LoadStyleValue(int n)
     btnUnderline->setChecked(s.FontStyle & fbUnderline);
     btnStrikeout->setChecked(s.FontStyle & fbStrikeout);
     cmbFontSize->setCurrentText(QString::number(s.FontSize));
+    QRadioButton *angle = nullptr;
     switch (s.Angle) {
     case 90:
-        rb90->setChecked(true);
+        angle = rb90;
         break;
     case 180:
-        rb180->setChecked(true);
+        angle = rb180;
         break;
     case 270:
-        rb270->setChecked(true);
+        angle = rb270;
         break;
     case 360:
-        rb0->setChecked(true);
+        angle = rb0;
         break;
     default:
         break;
     }
+    if (angle)
+        angle->setChecked(true);
     chkTransparent->setChecked(s.Transparent);
     shBackColor->setColorSilently(s.BackColor);
-    PanelUpdating = false;
+    PanelUpdating = was;
 
+    // 2. a spine style moves the selection onto the back cover
+    if (n == 4 || n == 5) {
+        for (QWidget *e : Selection())
+            if (e->parentWidget() != pnlBackCover) {
+                e->setParent(pnlBackCover);
+                e->show();
+            }
+        ShowSurface(TSurfaceCode::Back);
+    }
+
+    // 3. the style reaches the selection through the panel's own handling
+    if (HasSelection()) {
+        for (QObject *sender : std::initializer_list<QObject *>{cmbFontName, cmbFontSize, shColor, btnBold, btnItalic,
+                                                                btnUnderline, btnStrikeout})
+            RepaintElement(sender);
+        for (QRadioButton *rb : {rb0, rb90, rb180, rb270})
+            if (rb->isChecked())
+                RepaintElement(rb);
+        RepaintElement(chkTransparent);
+        RepaintElement(shBackColor);
+    }
+
+    // 4, 5. the position, when the style has one
+    auto show = [this](float inches) { return UseInches ? inches : InchesToCm(inches); };
     if (s.X != -1.0f)
-        SpinX->setValue(UseInches ? s.X : VelMeasureRoutines::InchesToCm(s.X));
+        SpinX->setValue(show(s.X));
     if (s.Y != -1.0f)
-        SpinY->setValue(UseInches ? s.Y : VelMeasureRoutines::InchesToCm(s.Y));
+        SpinY->setValue(show(s.Y));
+
+    // 6. the left spine's text runs upward from the bottom edge
+    if (n == 4 && s.Y != -1.0f) {
+        float top = 0;
+        if (HasSelection()) {
+            QWidget *first = Selection().first();
+            const float length = PixelsToInches(FZoom, static_cast<float>(std::max(first->width(), first->height())));
+            top = CoverSettings.BackHeight - (length + s.Y);
+        }
+        SpinY->setValue(show(top));
+        rb90->setChecked(true);
+        RepaintElement(rb90);
+    }
+
+    // 7.
+    if (HasSelection()) {
+        if (QWidget *panel = Selection().first()->parentWidget())
+            panel->update();
+        ReselectAll();
+    }
+}
+
+void TfrmTarvik::cmbApplyStyleClick()
+{
+    const int item = cmbApplyStyle->currentIndex();
+    if (HasSelection() && item > 0)
+        LoadStyleValue(item - 1);
+}
+
+void TfrmTarvik::mnuDefaultstylesClick()
+{
+    TfrmDefaultStyles dialog(CoverSettings, &TTarvikApplication::ApplicationEvents1Exception, this);
+    dialog.exec();
 }

@@ -159,8 +159,8 @@ void TfrmTarvik::createActions()
 
     // Commands that have no work behind them until their part of the program
     // exists stay visible but disabled, so nothing pretends to work.
-    for (QAction *a : {mnuPrinterSetup, mnuPrint, btnPrint, mnuDefaultstyles, mnuRoundLabel, mnuUndo,
-                       mnuRedo, btnUndo, mnuUseTarvikWizard, btnWizard, mnuLockcomponents})
+    for (QAction *a : {mnuPrinterSetup, mnuPrint, btnPrint, mnuRoundLabel, mnuUndo,
+                       mnuRedo, btnUndo, mnuUseTarvikWizard, btnWizard})
         a->setEnabled(false);
 }
 

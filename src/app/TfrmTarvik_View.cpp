@@ -122,6 +122,7 @@ void TfrmTarvik::ShowSurface(TSurfaceCode code)
 void TfrmTarvik::pagCoverChange()
 {
     pnlFrontCoverClick();
+    RefitFrontInsideImages();
     if (pagCover->currentWidget() == tabBackCover) {
         pnlBackCover->lineLeft()->raise();
         pnlBackCover->lineRight()->raise();

@@ -172,7 +172,19 @@ static const QHash<int, QString> &englishTable()
         // text style editor
         {3000, QStringLiteral("Set the Default Styles options")},
         {3010, QStringLiteral("Choose a style and then change its properties as you like:")},
+        {3020, QStringLiteral("Font")},
+        {3030, QStringLiteral("Name:")},
+        {3040, QStringLiteral("Size:")},
+        {3050, QStringLiteral("Color:")},
+        {3060, QStringLiteral("Style:")},
+        {3070, QStringLiteral("Angle:")},
+        {3080, QStringLiteral("Appearance")},
+        {3090, QStringLiteral("Transparent")},
         {3100, QStringLiteral("Background color")},
+        {3110, QStringLiteral("Preview")},
+        {3120, QStringLiteral("&Reset default values")},
+        {3130, QStringLiteral("&Set these values as default")},
+        {3140, QStringLiteral("&Close")},
 
         // alignment dialog
         {3500, QStringLiteral("Alignment")},

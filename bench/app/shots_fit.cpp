@@ -1,0 +1,50 @@
+// Fits one picture to every surface and saves a picture of the window after
+// each fit: a look at the fits as a user sees them.
+// Run: build/bench/app/shots_fit PICTURE OUTPUT-FOLDER
+
+#include "StartupLayout.h"
+#include "TTarvikApplication.h"
+#include "TestSupport.h"
+#include "TfrmTarvik.h"
+#include "VelCDImageElement.h"
+
+#include <QComboBox>
+#include <QTabWidget>
+
+int main(int argc, char *argv[])
+{
+    std::unique_ptr<QTemporaryDir> home(TarvikTest::isolateUserFolders());
+    TTarvikApplication app(argc, argv);
+    app.setOrganizationName(QStringLiteral("Renvald"));
+    app.setApplicationName(QStringLiteral("Tarvik"));
+    app.setApplicationDisplayName(QStringLiteral("Tarvik"));
+    if (argc < 3)
+        return 2;
+    const QString picture = QString::fromLocal8Bit(argv[1]);
+    const QString out = QString::fromLocal8Bit(argv[2]);
+    StartupLayout::SetScreenSizeOverride(QSize(1024, 768));
+    TfrmTarvik w;
+    w.show();
+    while (w.FFirstActivation)
+        QCoreApplication::processEvents();
+    const int slot = w.InsertImageFile(picture);
+    auto shot = [&](const QString &name) {
+        QCoreApplication::processEvents();
+        w.grab().save(out + QLatin1Char('/') + name + QStringLiteral(".png"));
+    };
+    const char *names[] = {"none", "front", "inside", "front-inside", "back", "allback", "label"};
+    for (int fit : {1, 2, 3, 4, 5, 6, 0}) {
+        w.VelRotateLabelMouseDown(w.ImageSlots[slot], Qt::LeftButton, Qt::NoModifier);
+        w.cmbFitTo->setCurrentIndex(fit);
+        w.cmbFitToClick();
+        shot(QStringLiteral("fit-%1").arg(QLatin1String(names[fit])));
+        if (fit == 3) {
+            w.ShowSurface(TSurfaceCode::Inside);
+            shot(QStringLiteral("fit-front-inside-inside"));
+            w.ShowSurface(TSurfaceCode::Front);
+            shot(QStringLiteral("fit-front-inside-front-again"));
+        }
+    }
+    w.Modified = false;
+    return 0;
+}

@@ -1,0 +1,129 @@
+// Alignment against the surface, stacking and the lock.
+
+#include "TfrmTarvik.h"
+
+#include "Align.h"
+#include "AlignArithmetic.h"
+#include "DocumentSlots.h"
+#include "ImageOrder.h"
+#include "TSurfacePanel.h"
+#include "VelCDImageElement.h"
+#include "VelHandles.h"
+#include "VelRotateLabel.h"
+
+#include <QAction>
+
+void TfrmTarvik::btnLeftClick(QObject *sender)
+{
+    if (!HasSelection())
+        return;
+    TAlignCommand command;
+    if (sender == btnLeft || sender == mnuLeft)
+        command = TAlignCommand::Left;
+    else if (sender == btnCenter || sender == mnuCenter)
+        command = TAlignCommand::Center;
+    else if (sender == btnRight || sender == mnuRight)
+        command = TAlignCommand::Right;
+    else if (sender == btnTop || sender == mnuTop)
+        command = TAlignCommand::Top;
+    else if (sender == btnMiddle || sender == mnuMiddle)
+        command = TAlignCommand::Middle;
+    else if (sender == btnBottom || sender == mnuBottom)
+        command = TAlignCommand::Bottom;
+    else
+        return;
+    RecordHistory();
+    for (QWidget *e : Selection())
+        e->move(AlignToSurface(command, e->geometry(), e->parentWidget()->size()));
+    ReselectAll();
+    Modified = true;
+}
+
+std::vector<DocumentSlots::TStackEntry> TfrmTarvik::ImagesOnPanel(const QWidget *panel) const
+{
+    std::vector<DocumentSlots::TStackEntry> entries;
+    for (const auto &img : ImageSlots)
+        if (img && img->parentWidget() == panel)
+            entries.push_back({img->ArrayIndex(), SurfaceCodeOf(panel), img->FitStyle(), img->Order()});
+    return entries;
+}
+
+void TfrmTarvik::applyOrders(const std::vector<DocumentSlots::TStackEntry> &entries)
+{
+    for (const auto &e : entries)
+        if (e.slot >= 0 && e.slot < ImageSlotCount && ImageSlots[e.slot])
+            ImageSlots[e.slot]->SetOrder(e.order);
+}
+
+void TfrmTarvik::mnuPopBringtoFrontClick()
+{
+    if (!HasSelection())
+        return;
+    QWidget *first = Selection().first();
+    auto *img = qobject_cast<TVelCDImageElement *>(first);
+    if (img && !CanRestack(img->FitStyle()))
+        return;
+    if (!SH->Locked())
+        SH->BringChildrenToFront();
+    first->raise();
+    if (img) {
+        auto entries = ImagesOnPanel(img->parentWidget());
+        UpdateImageOrder(entries, img->ArrayIndex(), TOrderAction::ToFront);
+        applyOrders(entries);
+    }
+    pnlFrontCoverClick();
+}
+
+void TfrmTarvik::mnuPopSendtoBackClick()
+{
+    if (!HasSelection())
+        return;
+    QWidget *first = Selection().first();
+    auto *img = qobject_cast<TVelCDImageElement *>(first);
+    if (img && !CanRestack(img->FitStyle()))
+        return;
+    if (!SH->Locked())
+        SH->SendChildrenToBack();
+    first->lower();
+    QWidget *panel = first->parentWidget();
+    if (img) {
+        auto entries = ImagesOnPanel(panel);
+        UpdateImageOrder(entries, img->ArrayIndex(), TOrderAction::ToBack);
+        applyOrders(entries);
+    }
+    // fitted pictures stay beneath everything
+    for (int i = 0; i < ImageSlotCount; ++i) {
+        TVelCDImageElement *other = ImageSlots[i];
+        if (other && other->parentWidget() == panel && !other->isHidden() && !other->ImageFileName().isEmpty()
+            && other->FitStyle() != fsNone)
+            other->lower();
+    }
+    pnlFrontCoverClick();
+}
+
+void TfrmTarvik::mnuLockcomponentsClick()
+{
+    const bool locked = !SH->Locked();
+    SH->SetLocked(locked);
+    mnuLockcomponents->setChecked(locked);
+}
+
+void TfrmTarvik::mnuPopAlignClick()
+{
+    if (!HasSelection())
+        return;
+    // What the dialog changes is recorded, marks the document modified and
+    // is followed by the handle, like the one-click commands: otherwise an
+    // alignment made here could not be undone and would be lost on close.
+    TfrmAlignment dialog(Selection(), this);
+    connect(&dialog, &TfrmAlignment::aboutToApply, this, [this] {
+        RecordHistory();
+        PanelUpdating = true;
+    });
+    connect(&dialog, &TfrmAlignment::applied, this, [this] {
+        PanelUpdating = false;
+        ReselectAll();
+        Modified = true;
+    });
+    dialog.exec();
+}

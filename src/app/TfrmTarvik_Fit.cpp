@@ -1,0 +1,270 @@
+// Fitting pictures to whole surfaces, the return to the picture's own size,
+// the size fields and the aspect-ratio box.
+
+#include "TfrmTarvik.h"
+
+#include "FitGeometry.h"
+#include "LabelMask.h"
+#include "SurfaceGeometry.h"
+#include "TShape.h"
+#include "TSurfacePanel.h"
+#include "TVelWinSpinEdit.h"
+#include "VelCDImageElement.h"
+#include "VelColors.h"
+#include "VelHandles.h"
+#include "VelImgUtils.h"
+#include "VelMeasureRoutines.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QTabWidget>
+
+using namespace VelMeasureRoutines;
+
+namespace {
+
+void showCircles(TSurfacePanel *label, bool visible)
+{
+    label->outerCircle()->setVisible(visible);
+    label->innerCircle()->setVisible(visible);
+}
+
+} // namespace
+
+TVelCDImageElement *TfrmTarvik::SelectedSingleImage() const
+{
+    const QList<QWidget *> sel = Selection();
+    return sel.size() == 1 ? qobject_cast<TVelCDImageElement *>(sel.first()) : nullptr;
+}
+
+void TfrmTarvik::reloadPicture(TVelCDImageElement *img)
+{
+    QImage picture;
+    img->ClearPicture();
+    img->SetAutoSize(true);
+    LoadPicture(picture, img->ImageFileName(), pnlFrontCover->size());
+    img->SetPicture(picture);
+}
+
+void TfrmTarvik::cmbFitToClick()
+{
+    TVelCDImageElement *img = SelectedSingleImage();
+    if (!img)
+        return;
+    PanelUpdating = true;
+    SuppressHistory = true;
+    const TFitStyle before = img->FitStyle();
+    if (FitReplacesPicture(before)) {
+        reloadPicture(img);
+        if (before == fsRoundLabel)
+            showCircles(pnlRoundLabel, true);
+    }
+    switch (cmbFitTo->currentIndex()) {
+    case 1:
+        FitToSurface(img, fsFront);
+        break;
+    case 2:
+        FitToSurface(img, fsInside);
+        break;
+    case 3:
+        FitToFrontInside(1, img);
+        break;
+    case 4:
+        FitToSurface(img, fsBack);
+        break;
+    case 5:
+        FitToSurface(img, fsAllBack);
+        break;
+    case 6:
+        FitToRoundLabel(img);
+        break;
+    default:
+        FitToNone(img, before);
+        break;
+    }
+    img->SetAutoSize(false);
+    pnlFrontCoverClick();
+    VelRotateLabelMouseDown(img, Qt::LeftButton, Qt::NoModifier);
+    NormalizeLayers(img);
+    PanelUpdating = false;
+    SuppressHistory = false;
+    Modified = true;
+}
+
+void TfrmTarvik::cmbFitToChange()
+{
+    if (!HasSelection() && cmbFitTo->currentIndex() > 0) {
+        const bool was = PanelUpdating;
+        PanelUpdating = true;
+        cmbFitTo->setCurrentIndex(0);
+        PanelUpdating = was;
+    }
+}
+
+void TfrmTarvik::FitToNone(TVelCDImageElement *img, TFitStyle before)
+{
+    if (before == fsFrontInside)
+        reloadPicture(img);
+    img->SetFitStyle(fsNone);
+}
+
+void TfrmTarvik::FitToSurface(TVelCDImageElement *img, TFitStyle style)
+{
+    const std::optional<TFitPlacement> place = FitPlacement(style, CoverSettings, FZoom);
+    if (!place)
+        return;
+    ShowSurface(place->Surface);
+    TSurfacePanel *panel = SurfacePanel(place->Surface);
+    img->setParent(panel);
+    img->SetAutoSize(false);
+    img->SetStretch(true);
+    img->SetFitStyle(style);
+    if (style == fsBack) {
+        img->SetXPosInches(place->XPosInches);
+        img->SetYPosInches(place->YPosInches);
+        img->SetWidthInches(place->WidthInches);
+        img->SetHeightInches(place->HeightInches);
+    } else {
+        img->setGeometry(QRect(QPoint(0, 0), panel->size()));
+    }
+    img->SetOrder(place->Order);
+    img->show();
+}
+
+void TfrmTarvik::FitToFrontInside(int half, TVelCDImageElement *img)
+{
+    const TFrontInsideHalf which = half == 2 ? TFrontInsideHalf::Inside : TFrontInsideHalf::Front;
+    const QImage full = ReadPicture(img->ImageFileName(), [this](QSize s) {
+        return FittedPictureLoadSize(s, fsFrontInside, CoverSettings);
+    });
+    if (full.isNull()) {
+        ReportError(tr("The picture \"%1\" could not be read.").arg(img->ImageFileName()));
+        return;
+    }
+    // The half is cut at the highest zoom, so the picture stays sharp when
+    // the view zooms in.
+    const QImage picture = FrontInsideHalfPicture(full, CoverSettings, HighestViewZoom, which);
+    img->ClearPicture();
+    img->SetAutoSize(false);
+    img->SetStretch(true);
+    img->SetFitStyle(fsFrontInside);
+    TSurfacePanel *panel = half == 2 ? pnlInsideCover : pnlFrontCover;
+    ShowSurface(half == 2 ? TSurfaceCode::Inside : TSurfaceCode::Front);
+    img->setParent(panel);
+    img->SetXPosInches(0);
+    img->SetYPosInches(0);
+    img->setGeometry(QRect(QPoint(0, 0), panel->size()));
+    img->SetOrder(-3);
+    img->SetPicture(picture);
+    img->show();
+    img->lower();
+}
+
+void TfrmTarvik::FitToRoundLabel(TVelCDImageElement *img)
+{
+    ShowSurface(TSurfaceCode::RoundLabel);
+    img->setParent(pnlRoundLabel);
+    img->SetAutoSize(false);
+    img->SetStretch(true);
+    img->SetFitStyle(fsRoundLabel);
+    img->setGeometry(QRect(QPoint(0, 0), pnlRoundLabel->size()));
+    img->SetOrder(-10);
+    // The masked picture is made at the highest zoom, so it stays sharp.
+    const int outer = InchesToScreenPixels(CoverSettings.OuterDiameter, HighestViewZoom);
+    const int inner = InchesToScreenPixels(CoverSettings.InnerDiameter, HighestViewZoom);
+    const QImage masked = RoundLabelPicture(img->Picture(), outer, inner,
+                                            TColorToQColor(CoverSettings.Colors[ciLines]));
+    img->ClearPicture();
+    img->SetPicture(masked);
+    img->show();
+    showCircles(pnlRoundLabel, false);
+}
+
+void TfrmTarvik::NormalizeLayers(TVelCDImageElement *img)
+{
+    QWidget *panel = img->parentWidget();
+    if (!panel)
+        return;
+    // From back to front: the disc, the other shapes, the images, then the
+    // texts and the handle.
+    QList<QWidget *> images;
+    for (QObject *o : panel->children())
+        if (auto *e = qobject_cast<TVelCDImageElement *>(o))
+            images << e;
+    for (auto it = images.rbegin(); it != images.rend(); ++it)
+        (*it)->lower();
+    QList<QWidget *> shapes;
+    for (QObject *o : panel->children())
+        if (auto *s = qobject_cast<TShape *>(o))
+            shapes << s;
+    for (auto it = shapes.rbegin(); it != shapes.rend(); ++it)
+        (*it)->lower();
+    if (auto *label = qobject_cast<TSurfacePanel *>(panel); label && label->outerCircle())
+        label->outerCircle()->lower();
+}
+
+void TfrmTarvik::btnBackToOriginalSizeClick()
+{
+    TVelCDImageElement *img = SelectedSingleImage();
+    if (!img)
+        return;
+    if (!SuppressHistory)
+        RecordHistory();
+    const bool wasLabel = img->FitStyle() == fsRoundLabel;
+    img->SetFitStyle(fsNone);
+    reloadPicture(img);
+    img->SetAutoSize(false);
+    img->SetStretch(true);
+    if (wasLabel)
+        showCircles(pnlRoundLabel, true);
+    ReselectAll();
+    Modified = true;
+}
+
+void TfrmTarvik::chkProportionsClick()
+{
+    for (const auto &img : ImageSlots)
+        if (img)
+            img->SetMaintainAspectRatio(chkProportions->isChecked());
+}
+
+void TfrmTarvik::SpinImgWidthChange()
+{
+    if (PanelUpdating || Selection().size() != 1 || SpinImgWidth->text().isEmpty()
+        || SpinImgHeight->text().isEmpty())
+        return;
+    TVelCDImageElement *img = SelectedSingleImage();
+    if (!img)
+        return;
+    const float w = static_cast<float>(SpinImgWidth->value());
+    const float h = static_cast<float>(SpinImgHeight->value());
+    img->SetWidthInches(UseInches ? w : CmToInches(w));
+    img->SetHeightInches(UseInches ? h : CmToInches(h));
+    img->parentWidget()->update();
+    SH->show();
+    SH->update();
+    Modified = true;
+}
+
+void TfrmTarvik::RefitFrontInsideImages()
+{
+    QWidget *tab = pagCover->currentWidget();
+    if (tab != TabFrontCover && tab != TabInsideCover)
+        return;
+    const int half = tab == TabFrontCover ? 1 : 2;
+    for (const auto &img : ImageSlots)
+        if (img && img->FitStyle() == fsFrontInside)
+            FitToFrontInside(half, img);
+}
+
+void TfrmTarvik::refitRebuiltImage(TVelCDImageElement *img)
+{
+    // A picture rebuilt from a record shows its whole file; the two fits
+    // that replace the picture are made again.
+    if (img->FitStyle() == fsRoundLabel) {
+        ShowSurface(TSurfaceCode::RoundLabel);
+        FitToRoundLabel(img);
+    } else if (img->FitStyle() == fsFrontInside) {
+        FitToFrontInside(SurfaceCodeOf(img->parentWidget()) == TSurfaceCode::Inside ? 2 : 1, img);
+    }
+}
