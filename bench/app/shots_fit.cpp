@@ -1,6 +1,6 @@
 // Fits one picture to every surface and saves a picture of the window after
 // each fit: a look at the fits as a user sees them.
-// Run: build/bench/app/shots_fit PICTURE OUTPUT-FOLDER
+// Run: build/bench/app/shots_fit PICTURE OUTPUT-FOLDER [readme]
 
 #include "StartupLayout.h"
 #include "TTarvikApplication.h"
@@ -9,6 +9,9 @@
 #include "VelCDImageElement.h"
 
 #include <QComboBox>
+#include <QLineEdit>
+#include "TVelPickColor.h"
+#include "TVelWinSpinEdit.h"
 #include <QTabWidget>
 
 int main(int argc, char *argv[])
@@ -27,6 +30,30 @@ int main(int argc, char *argv[])
     w.show();
     while (w.FFirstActivation)
         QCoreApplication::processEvents();
+    if (argc > 3 && qstrcmp(argv[3], "readme") == 0) {
+        // A cover as a user makes one: a photo on the front, a title and an
+        // artist on it.
+        const int photo = w.InsertImageFile(picture);
+        w.VelRotateLabelMouseDown(w.ImageSlots[photo], Qt::LeftButton, Qt::NoModifier);
+        w.cmbFitTo->setCurrentIndex(1);
+        w.cmbFitToClick();
+        w.pnlFrontCoverClick();
+        w.LoadStyleValue(0);
+        w.shColor->setColorSilently(0xFFFFFF);
+        w.SpinX->setValue(0.4);
+        w.SpinY->setValue(0.4);
+        w.txtText->setText(QStringLiteral("Summer Nights"));
+        w.pnlFrontCoverClick();
+        w.LoadStyleValue(1);
+        w.shColor->setColorSilently(0xFFFFFF);
+        w.SpinX->setValue(0.4);
+        w.SpinY->setValue(1.3);
+        w.txtText->setText(QStringLiteral("The Lighthouse Band"));
+        QCoreApplication::processEvents();
+        w.grab().save(out + QStringLiteral("/screenshot.png"));
+        w.Modified = false;
+        return 0;
+    }
     const int slot = w.InsertImageFile(picture);
     auto shot = [&](const QString &name) {
         QCoreApplication::processEvents();
