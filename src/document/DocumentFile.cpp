@@ -1,0 +1,184 @@
+#include "DocumentFile.h"
+
+#include "CompressExpand.h"
+#include "TarvikError.h"
+#include "uResource.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("DocumentFile", text);
+}
+
+TDocumentReadResult failure(TDocumentReadResult::TStatus status, const QString &user, const QString &log)
+{
+    TDocumentReadResult r;
+    r.Status = status;
+    ClearDocumentRecord(r.Record);
+    r.Record.Colors = DefaultDocumentColors();
+    r.UserMessage = user;
+    r.LogMessage = log;
+    return r;
+}
+
+QString notADocumentText(const QString &name)
+{
+    return tr("“%1” is not a Tarvik document.").arg(name);
+}
+
+} // namespace
+
+TDocumentSaveResult WriteDocumentFile(const QString &path, const TDocumentRecord &record, int codePage)
+{
+    TDocumentSaveResult result;
+    auto fail = [&](const QString &reason) {
+        result.Ok = false;
+        result.LogMessage = reason;
+        result.UserMessage =
+            tr("The document could not be saved to “%1”: %2").arg(QDir::toNativeSeparators(path), reason);
+        return result;
+    };
+
+    QByteArray bytes;
+    try {
+        bytes = CompressDocument(PackDocumentRecord(record, codePage));
+    } catch (const ETarvikError &e) {
+        return fail(e.message());
+    }
+
+    if (path.isEmpty())
+        return fail(tr("No file name"));
+    // QSaveFile would rename over a folder's name only to fail at the end;
+    // say so plainly instead.
+    if (QFileInfo(path).isDir())
+        return fail(tr("A folder of that name exists"));
+
+    QSaveFile file(path);
+    // Never fall back to writing the document in place: that is exactly what
+    // would destroy the old file when the disk is full.
+    file.setDirectWriteFallback(false);
+    // Unbuffered: a buffered QSaveFile drops the rest of its buffer when the
+    // disk fills part-way through a write and still commits the cut file.
+    // Written directly, a short write shows, and writing the rest again
+    // gives the system's reason.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return fail(file.errorString());
+    for (qsizetype done = 0; done < bytes.size();) {
+        const qint64 n = file.write(bytes.constData() + done, bytes.size() - done);
+        if (n <= 0) {
+            const QString reason = file.errorString();
+            file.cancelWriting();
+            return fail(reason);
+        }
+        done += qsizetype(n);
+    }
+    if (!file.commit())
+        return fail(file.errorString());
+    result.Ok = true;
+    return result;
+}
+
+TDocumentReadResult ReadDocumentBytes(QByteArrayView file, int codePage)
+{
+    TDocumentReadResult r;
+    QByteArray content;
+    try {
+        content = ExpandDocument(file);
+    } catch (const ETarvikError &e) {
+        return failure(TDocumentReadResult::NotADocument, tr("The file is not a Tarvik document."), e.message());
+    }
+    r.Status = TDocumentReadResult::Ok;
+    r.Record = UnpackDocumentRecord(content, &r.HasColors, codePage);
+    return r;
+}
+
+TDocumentReadResult ReadDocumentFile(const QString &path, int codePage)
+{
+    const QFileInfo info(path);
+    const QString name = info.fileName();
+    if (path.isEmpty() || !info.exists())
+        return failure(TDocumentReadResult::Missing, {}, {});
+    auto unreadable = [&](const QString &reason) {
+        return failure(TDocumentReadResult::Unreadable,
+                       tr("“%1” could not be read: %2").arg(name.isEmpty() ? path : name, reason), reason);
+    };
+    // A folder, a pipe or a device is no document; reading a pipe would wait
+    // for a writer and a device might never end.
+    if (!info.isFile())
+        return unreadable(tr("It is not a regular file"));
+
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return unreadable(f.errorString());
+    const qint64 want = std::min(f.size(), MaxDocumentFileBytes);
+    QByteArray bytes(qsizetype(want), Qt::Uninitialized);
+    qint64 got = 0;
+    while (got < want) {
+        const qint64 n = f.read(bytes.data() + got, want - got);
+        if (n < 0)
+            return unreadable(f.errorString());
+        if (n == 0)
+            break; // the file shrank while being read
+        got += n;
+    }
+    bytes.truncate(qsizetype(got));
+
+    TDocumentReadResult r = ReadDocumentBytes(bytes, codePage);
+    if (!r.ok())
+        r.UserMessage = notADocumentText(name);
+    return r;
+}
+
+// ---------------------------------------------------------------------------
+// Pictures
+
+QString StoredImageFileName(const QString &storedPath)
+{
+    const qsizetype cut = std::max(storedPath.lastIndexOf(QLatin1Char('/')), storedPath.lastIndexOf(QLatin1Char('\\')));
+    const QString name = storedPath.mid(cut + 1);
+    // "." and ".." name folders, never a picture
+    if (name == QLatin1String(".") || name == QLatin1String(".."))
+        return {};
+    return name;
+}
+
+QString LocateImage(const QString &storedPath, const QString &documentPath)
+{
+    if (storedPath.isEmpty())
+        return {};
+    // A relative path would be looked up in whatever folder the program was
+    // started from; only a full path names a picture by itself.
+    const QFileInfo stored(storedPath);
+    if (stored.isAbsolute() && stored.isFile())
+        return storedPath;
+
+    const QString name = StoredImageFileName(storedPath);
+    if (name.isEmpty() || documentPath.isEmpty())
+        return {};
+    const QFileInfo beside(QFileInfo(documentPath).absoluteDir(), name);
+    if (beside.isFile())
+        return beside.filePath();
+    return {};
+}
+
+QString ImageNotFoundQuestion(const QString &storedPath)
+{
+    return Str(2710) + storedPath + Str(2715);
+}
+
+QString FindImage(const QString &storedPath, const QString &documentPath, const TImageSearchCallback &askUser)
+{
+    if (storedPath.isEmpty())
+        return {};
+    const QString found = LocateImage(storedPath, documentPath);
+    if (!found.isEmpty() || !askUser)
+        return found;
+    return askUser(storedPath);
+}

@@ -1,0 +1,143 @@
+#!/usr/bin/env python3
+"""Writes the hostile document files of tests/document/hostile/ and the
+valid seed documents of fuzz/seeds/. Run from the repository root; the
+output is the same on every run."""
+
+import os
+import random
+import struct
+import zlib
+
+TEXT, IMAGE = 364, 312
+IMAGES_AT, VERSION_AT, RESERVED_AT, COLORS_AT, SIZE = 36764, 52676, 52687, 52944, 52976
+
+
+def short(buf, off, text, length=None):
+    data = text.encode("cp1252")
+    buf[off] = len(data) if length is None else length
+    buf[off + 1:off + 1 + len(data)] = data
+
+
+def text_record(buf, slot, text, x=1.0, y=2.0, font="Arial", surface=0, angle=360, fit_floats=None,
+                style=1, transparent=1, length=None, font_length=None):
+    b = slot * TEXT
+    short(buf, b, text, length)
+    xs = fit_floats or (x * 2.54, y * 2.54, x, y)
+    struct.pack_into("<4f", buf, b + 256, *xs)
+    struct.pack_into("<i", buf, b + 272, 12)
+    short(buf, b + 276, font, font_length)
+    struct.pack_into("<i", buf, b + 328, 12)
+    buf[b + 332] = style
+    struct.pack_into("<iiB", buf, b + 336, 0x0000FF, angle, transparent)
+    struct.pack_into("<i", buf, b + 348, 0xFFFFFF)
+    buf[b + 352] = surface
+    struct.pack_into("<if", buf, b + 356, slot, 1.0)
+
+
+def image_record(buf, slot, path, floats=None, kind=4, fit=0, surface=0, order=0, length=None):
+    b = IMAGES_AT + slot * IMAGE
+    struct.pack_into("<4f", buf, b, *(floats or (1.0, 1.0, 0.5, 0.5))[:4])
+    short(buf, b + 16, path, length)
+    buf[b + 272] = kind
+    struct.pack_into("<4f", buf, b + 276, *(floats or (0, 0, 0, 0, 5.0, 5.0, 2.0, 2.0))[4:8])
+    struct.pack_into("<i", buf, b + 292, 0)
+    buf[b + 296] = fit
+    buf[b + 297] = surface
+    struct.pack_into("<iif", buf, b + 300, slot, order, 1.0)
+
+
+def document(colors=True):
+    buf = bytearray(SIZE)
+    short(buf, VERSION_AT, "1.1")
+    struct.pack_into("<8i", buf, COLORS_AT, *([0xFFFFFF] * 6 + [0, 0]))
+    return buf if colors else buf[:COLORS_AT]
+
+
+def valid():
+    d = document()
+    text_record(d, 0, "Front title")
+    text_record(d, 1, "Back text", surface=3, angle=90)
+    text_record(d, 100, "Label", surface=6, angle=270)
+    image_record(d, 0, "/home/user/pics/cover.jpg", fit=1)
+    image_record(d, 50, "C:\\pics\\back.jpg", fit=5, surface=3, order=2)
+    return d
+
+
+def write(path, data):
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    with open(path, "wb") as f:
+        f.write(data)
+
+
+def main():
+    h = "tests/document/hostile/"
+    good = zlib.compress(bytes(valid()), 1)
+    rnd = random.Random(20261210)
+
+    write("fuzz/seeds/valid.tvk", good)
+    write("fuzz/seeds/older-form.tvk", zlib.compress(bytes(document(colors=False)), 1))
+
+    write(h + "empty.tvk", b"")
+    write(h + "random-bytes.tvk", bytes(rnd.randrange(256) for _ in range(4096)))
+    write(h + "random-after-header.tvk", b"\x78\x01" + bytes(rnd.randrange(256) for _ in range(4096)))
+    write(h + "gzip-not-zlib.tvk", b"\x1f\x8b\x08\x00\x00\x00\x00\x00\x00\x03" + good[2:])
+    write(h + "preset-dictionary.tvk", b"\x78\x20" + good[2:])
+    write(h + "truncated-half.tvk", good[:len(good) // 2])
+    write(h + "truncated-header-only.tvk", good[:2])
+    write(h + "truncated-in-checksum.tvk", good[:-2])
+    bad = bytearray(good)
+    bad[-1] ^= 0xFF
+    write(h + "wrong-checksum.tvk", bytes(bad))
+    bad = bytearray(good)
+    bad[len(bad) // 3] ^= 0x55
+    write(h + "flipped-byte.tvk", bytes(bad))
+    write(h + "content-too-short.tvk", zlib.compress(bytes(valid()[:52943]), 1))
+    write(h + "content-tiny.tvk", zlib.compress(b"\x03abc", 1))
+
+    # every length byte at its largest, strings of zero bytes or cut by the end
+    d = document()
+    for slot in range(101):
+        text_record(d, slot, "x" * 10, length=255, font_length=255)
+    for slot in range(51):
+        image_record(d, slot, "/p/" + "y" * 20, length=255)
+    d[VERSION_AT] = 255
+    d[RESERVED_AT] = 255
+    write(h + "oversize-shortstrings.tvk", zlib.compress(bytes(d), 1))
+    write(h + "oversize-shortstrings-older-form.tvk", zlib.compress(bytes(d[:COLORS_AT]), 1))
+
+    # NaN, infinities, huge, tiny and negative coordinates and sizes
+    nan, inf = float("nan"), float("inf")
+    specials = [nan, inf, -inf, 3.4e38, -3.4e38, 1e-45, -1e30, 1e9]
+    d = document()
+    for slot in range(101):
+        vals = tuple(specials[(slot + k) % len(specials)] for k in range(4))
+        text_record(d, slot, "t%d" % slot, fit_floats=vals, angle=[0, 45, -90, 0x7FFFFFFF][slot % 4])
+    for slot in range(51):
+        vals = tuple(specials[(slot + k) % len(specials)] for k in range(8))
+        image_record(d, slot, "/p/%d.jpg" % slot, floats=vals, order=-(2 ** 31) + slot)
+    for slot in range(101):  # zoom of every text record
+        struct.pack_into("<f", d, slot * TEXT + 360, specials[slot % len(specials)])
+    write(h + "nan-and-huge-numbers.tvk", zlib.compress(bytes(d), 1))
+
+    # surfaces, fit styles, image types, font styles and flags that name nothing
+    d = document()
+    for slot in range(101):
+        text_record(d, slot, "s%d" % slot, surface=(2, 4, 5, 7, 255)[slot % 5], style=0xF0 | slot % 16,
+                    transparent=(0, 1, 2, 255)[slot % 4])
+    for slot in range(51):
+        image_record(d, slot, "/p/%d.png" % slot, kind=5 + slot * 5 % 251, fit=7 + slot * 5 % 249,
+                     surface=(2, 4, 5, 7, 255)[slot % 5])
+    write(h + "unknown-surfaces-and-fits.tvk", zlib.compress(bytes(d), 1))
+
+    # a whole record followed by a gigabyte of zeros in one stream (about 1 MB)
+    c = zlib.compressobj(9)
+    parts = [c.compress(bytes(valid()))]
+    zeros = bytes(1 << 20)
+    for _ in range(1024):
+        parts.append(c.compress(zeros))
+    parts.append(c.flush())
+    write(h + "expands-to-a-gigabyte.tvk", b"".join(parts))
+
+
+if __name__ == "__main__":
+    main()
