@@ -167,9 +167,9 @@ private slots:
         QCOMPARE(MciTrackCount(QStringLiteral("cd")), 3);
         int m = -1, s = -1;
         QVERIFY(MciTrackLength(QStringLiteral("cd"), 1, m, s)); // 20100 frames
-        QCOMPARE(qMakePair(m, s), QPair(4, 28));
+        QCOMPARE(qMakePair(m, s), qMakePair(4, 28));
         QVERIFY(MciTrackLength(QStringLiteral("cd"), 3, m, s)); // to the lead-out: 20500 frames
-        QCOMPARE(qMakePair(m, s), QPair(4, 33));
+        QCOMPARE(qMakePair(m, s), qMakePair(4, 33));
         QVERIFY(!MciTrackLength(QStringLiteral("cd"), 4, m, s));
         QVERIFY(!MciTrackLength(QStringLiteral("cd"), 0, m, s));
         QVERIFY(MciClose(QStringLiteral("cd")));
