@@ -66,9 +66,9 @@ int main(int argc, char *argv[])
         w.cmbFitToClick();
         shot(QStringLiteral("fit-%1").arg(QLatin1String(names[fit])));
         if (fit == 3) {
-            w.ShowSurface(TSurfaceCode::Inside);
+            w.pagCover->setCurrentWidget(w.TabInsideCover);
             shot(QStringLiteral("fit-front-inside-inside"));
-            w.ShowSurface(TSurfaceCode::Front);
+            w.pagCover->setCurrentWidget(w.TabFrontCover);
             shot(QStringLiteral("fit-front-inside-front-again"));
         }
     }

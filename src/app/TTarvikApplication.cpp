@@ -23,9 +23,14 @@ bool TTarvikApplication::notify(QObject *receiver, QEvent *event)
     return false;
 }
 
-void TTarvikApplication::ApplicationEvents1Exception(const QString &message)
+void TTarvikApplication::LogError(const QString &message)
 {
     ExceptionLog::AppendLogLine(ExceptionLog::LogFilePath(),
                                 ExceptionLog::FormatLogLine(QDateTime::currentDateTime(), QLocale(), message));
+}
+
+void TTarvikApplication::ApplicationEvents1Exception(const QString &message)
+{
+    LogError(message);
     MessageBoxes::ShowError(activeWindow(), message);
 }

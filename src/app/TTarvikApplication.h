@@ -15,4 +15,6 @@ public:
     // Logs and shows one error; used by notify and by anyone who catches an
     // error that must reach the user the same way.
     static void ApplicationEvents1Exception(const QString &message);
+    // Writes the log line only; the caller tells the user in its own words.
+    static void LogError(const QString &message);
 };

@@ -88,6 +88,8 @@ TfrmTarvik::TfrmTarvik(const QStringList &arguments, QWidget *parent)
     DragDrop->setTarget(this);
 
     PictureChooser = [this](const QString &start, bool multiple) { return ChoosePictures(start, multiple); };
+    SaveFileChooser = [this] { return AskSaveFileName(); };
+    OpenFileChooser = [this] { return AskOpenFileName(); };
 
     LocalizeMainWindow();
     assignHelpContexts();
@@ -147,7 +149,7 @@ void TfrmTarvik::FormCreate()
     Modified = false;
     FCopies = 1;
     UseInches = true;
-    pagCover->setCurrentWidget(TabFrontCover);
+    SetCoverPage(TabFrontCover);
 
     LoadStyleValue(0);
     SBPanel1->setText(ZoomText());

@@ -91,6 +91,8 @@ public:
     void LayoutAllSurfaces(QObject *caller);
     TSurfacePanel *ActiveSurfacePanel() const;
     void ShowSurface(TSurfaceCode code);
+    // Shows a surface tab without the page-change handling.
+    void SetCoverPage(QWidget *tab);
     TSurfacePanel *SurfacePanel(TSurfaceCode code) const;
     static TSurfaceCode SurfaceCodeOf(const QWidget *panel);
     QString ZoomText() const;
@@ -103,9 +105,17 @@ public:
     int HelpContextOf(const QWidget *w) const;
     void ShowHelp(int context);
 
-    // Hooks the document-file work fills in.
+    // --- documents (TfrmTarvik_File.cpp)
     bool SaveDocument(bool askForName);
     bool OpenDocument(const QString &path);
+    void ciclaSuPagine();
+    void FillDocumentRecord();
+    void RestoreImageStacking();
+    // Asks the user for the picture of a document that has moved.
+    QString SearchImage(const QString &storedPath);
+    // The document file dialogs; tests replace them.
+    std::function<QString()> SaveFileChooser;
+    std::function<QString()> OpenFileChooser;
 
     // --- element editing (TfrmTarvik_Elements.cpp, TfrmTarvik_Selection.cpp)
     void btnInsertTextClick();
@@ -301,6 +311,9 @@ private:
     void setPanelEnabled(QWidget *tab, bool enabled);
     void ReportError(const QString &message);
     QStringList ChoosePictures(const QString &start, bool multiple);
+    QString AskSaveFileName();
+    QString AskOpenFileName();
+    void ExceptionLogOnly(const QString &message);
     void deleteElements(const QList<QWidget *> &elements);
     void rebuildFromRecord(bool showEachTextSurface);
     std::vector<DocumentSlots::TStackEntry> ImagesOnPanel(const QWidget *panel) const;

@@ -39,7 +39,7 @@ void TfrmTarvik::btnNewClick(QObject *sender)
     mnuUndo->setEnabled(false);
     btnUndo->setEnabled(false);
     mnuRedo->setEnabled(false);
-    pagCover->setCurrentWidget(TabFrontCover);
+    SetCoverPage(TabFrontCover);
     pagEdit->setCurrentWidget(tabText);
     for (int i = ciFront; i <= ciRoundLabel; ++i)
         CoverSettings.Colors[i] = clWhite;

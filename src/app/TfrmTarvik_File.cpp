@@ -1,33 +1,208 @@
-// Opening and saving documents. The document file format arrives with its
-// own work; until then these commands tell the user plainly that they are not
-// available instead of pretending to work.
+// Saving and opening documents, and the search for pictures that have moved.
 
 #include "TfrmTarvik.h"
 
+#include "DocumentFile.h"
+#include "DocumentSlots.h"
 #include "MessageBoxes.h"
+#include "TTarvikApplication.h"
+#include "TVKRegistry.h"
+#include "VelCDImageElement.h"
+#include "VelRotateLabel.h"
+#include "uResource.h"
 
-void TfrmTarvik::btnOpenClick()
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QTabWidget>
+
+namespace {
+
+const QString DocumentFilter = QStringLiteral("Tarvik file (*.tvk);;All files (*)");
+
+QString folderOf(const QString &path)
 {
-    if (!ConfirmDiscard())
-        return;
-    MessageBoxes::ShowMessage(this, tr("Opening documents is not available in this version yet."));
+    return QFileInfo(path).absolutePath() + QLatin1Char('/');
 }
+
+} // namespace
 
 void TfrmTarvik::btnSaveClick(QObject *sender)
 {
     SaveDocument(sender == mnuSaveAs || FCurrentFile.isEmpty());
 }
 
+QString TfrmTarvik::AskSaveFileName()
+{
+    const QString start = FCurrentFile.isEmpty()
+        ? TVKRegistry::ReadPreference(TVKRegistry::prFileSaveDir) + QStringLiteral("cover.tvk")
+        : FCurrentFile;
+    QFileDialog dialog(this, QString(), start, DocumentFilter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("tvk"));
+    if (!FCurrentFile.isEmpty())
+        dialog.selectFile(FCurrentFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().first();
+}
+
+QString TfrmTarvik::AskOpenFileName()
+{
+    return QFileDialog::getOpenFileName(this, QString(), TVKRegistry::ReadPreference(TVKRegistry::prFileOpenDir),
+                                        DocumentFilter);
+}
+
+void TfrmTarvik::ciclaSuPagine()
+{
+    // Every surface is shown once with nothing selected, then the one shown
+    // before comes back: saving leaves nothing selected.
+    QWidget *shown = pagCover->currentWidget();
+    for (QWidget *tab : {TabInsideCover, tabBackCover, TabLabel, TabFrontCover}) {
+        SetCoverPage(tab);
+        pnlFrontCoverClick();
+    }
+    SetCoverPage(shown);
+}
+
+void TfrmTarvik::FillDocumentRecord()
+{
+    const TElementContext ctx = ElementContext();
+    DocumentSlots::FillDocumentRecord(
+        DocumentRecord,
+        [&](int i) -> std::optional<TTextElementRecord> {
+            TTextElementRecord r;
+            if (TextSlots[i] && TextToRecord(TextSlots[i], r, ctx))
+                return r;
+            return std::nullopt;
+        },
+        [&](int i) -> std::optional<TImageElementRecord> {
+            TImageElementRecord r;
+            if (ImageSlots[i] && ImageToRecord(ImageSlots[i], r, ctx))
+                return r;
+            return std::nullopt;
+        },
+        CoverSettings.Colors);
+}
+
 bool TfrmTarvik::SaveDocument(bool askForName)
 {
-    Q_UNUSED(askForName);
-    MessageBoxes::ShowMessage(this, tr("Saving documents is not available in this version yet."));
-    return false;
+    QString path = FCurrentFile;
+    if (askForName || path.isEmpty()) {
+        path = SaveFileChooser();
+        if (path.isEmpty())
+            return false;
+        TVKRegistry::WritePreference(TVKRegistry::prFileSaveDir, folderOf(path));
+    }
+    ciclaSuPagine();
+    FillDocumentRecord();
+    // The old file stays untouched until the new one is complete.
+    const TDocumentSaveResult result = WriteDocumentFile(path, DocumentRecord);
+    if (!result.Ok) {
+        ExceptionLogOnly(result.LogMessage);
+        MessageBoxes::ShowError(this, result.UserMessage);
+        return false;
+    }
+    FCurrentFile = path;
+    UpdateCaption();
+    Modified = false;
+    return true;
+}
+
+void TfrmTarvik::btnOpenClick()
+{
+    if (!ConfirmDiscard())
+        return;
+    const QString path = OpenFileChooser();
+    if (path.isEmpty())
+        return;
+    TVKRegistry::WritePreference(TVKRegistry::prFileOpenDir, folderOf(path));
+    OpenDocument(path);
+}
+
+QString TfrmTarvik::SearchImage(const QString &storedPath)
+{
+    if (MessageBoxes::AskYesNo(this, ImageNotFoundQuestion(storedPath)) != QMessageBox::Yes)
+        return QString();
+    const QString start = TVKRegistry::ReadPreference(TVKRegistry::prImageOpenDir) + StoredImageFileName(storedPath);
+    const QString file = PictureChooser(start, false).value(0);
+    if (!file.isEmpty())
+        TVKRegistry::WritePreference(TVKRegistry::prImageOpenDir, folderOf(file));
+    return file;
 }
 
 bool TfrmTarvik::OpenDocument(const QString &path)
 {
-    Q_UNUSED(path);
-    MessageBoxes::ShowMessage(this, tr("Opening documents is not available in this version yet."));
-    return false;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    btnNewClick(nullptr);
+    FCurrentFile = path;
+    const TDocumentReadResult read = ReadDocumentFile(path);
+    if (!read.ok()) {
+        QApplication::restoreOverrideCursor();
+        if (read.Status != TDocumentReadResult::Missing) {
+            // the document stays empty; the user learns why
+            ExceptionLogOnly(read.LogMessage);
+            MessageBoxes::ShowError(this, read.UserMessage);
+            FCurrentFile.clear();
+            UpdateCaption();
+        }
+        return false;
+    }
+    DocumentRecord = read.Record;
+    CoverSettings.Colors = DocumentRecord.Colors;
+    ApplyColors();
+
+    TElementContext ctx = ElementContext();
+    ctx.FindImage = [this, path](const QString &stored) {
+        return FindImage(stored, path, [this](const QString &s) { return SearchImage(s); });
+    };
+    for (int slot = 0; slot < ImageSlotCount; ++slot) {
+        if (!DocumentRecord.Images[slot].isUsed())
+            continue;
+        TVelCDImageElement *e = CreateImageFromRecord(DocumentRecord.Images[slot], slot, ctx);
+        if (!e)
+            continue;
+        ImageSlots[slot] = e;
+        e->SetArrayIndex(slot);
+        connectElement(e);
+        refitRebuiltImage(e);
+    }
+    RestoreImageStacking();
+    for (int slot = 0; slot < TextSlotCount; ++slot) {
+        if (!DocumentRecord.Texts[slot].isUsed())
+            continue;
+        TVelRotateLabel *e = CreateTextFromRecord(DocumentRecord.Texts[slot], slot, ctx);
+        TextSlots[slot] = e;
+        connectElement(e);
+    }
+    pagCoverChange();
+    pnlFrontCoverClick();
+    SetCoverPage(TabFrontCover);
+    pagCoverChange();
+    History.Clear();
+    mnuUndo->setEnabled(false);
+    btnUndo->setEnabled(false);
+    mnuRedo->setEnabled(false);
+    UpdateCaption();
+    Modified = false;
+    QApplication::restoreOverrideCursor();
+    return true;
+}
+
+void TfrmTarvik::RestoreImageStacking()
+{
+    std::vector<DocumentSlots::TStackEntry> stack;
+    for (const auto &img : ImageSlots)
+        if (img && !img->isHidden() && !img->ImageFileName().isEmpty())
+            stack.push_back({img->ArrayIndex(), SurfaceCodeOf(img->parentWidget()), img->FitStyle(), img->Order()});
+    for (int slot : DocumentSlots::ImageStackingSequence(stack))
+        if (ImageSlots[slot])
+            ImageSlots[slot]->raise();
+}
+
+void TfrmTarvik::ExceptionLogOnly(const QString &message)
+{
+    TTarvikApplication::LogError(message);
 }

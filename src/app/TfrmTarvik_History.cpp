@@ -60,13 +60,7 @@ void TfrmTarvik::rebuildFromRecord(bool showEachTextSurface)
         connectElement(e);
         refitRebuiltImage(e);
     }
-    std::vector<DocumentSlots::TStackEntry> stack;
-    for (const auto &img : ImageSlots)
-        if (img && !img->isHidden() && !img->ImageFileName().isEmpty())
-            stack.push_back({img->ArrayIndex(), SurfaceCodeOf(img->parentWidget()), img->FitStyle(), img->Order()});
-    for (int slot : DocumentSlots::ImageStackingSequence(stack))
-        if (ImageSlots[slot])
-            ImageSlots[slot]->raise();
+    RestoreImageStacking();
 
     RestoringHistory = true;
     for (const TTextRestore &t : plan.Texts) {

@@ -15,6 +15,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QLabel>
+#include <QSignalBlocker>
 #include <QTabWidget>
 
 using namespace VelMeasureRoutines;
@@ -99,20 +100,28 @@ TSurfacePanel *TfrmTarvik::ActiveSurfacePanel() const
     return pnlFrontCover;
 }
 
+void TfrmTarvik::SetCoverPage(QWidget *tab)
+{
+    // The page-change handling follows the user's choice of tab; the
+    // program showing a surface itself does not trigger it.
+    const QSignalBlocker blocker(pagCover);
+    pagCover->setCurrentWidget(tab);
+}
+
 void TfrmTarvik::ShowSurface(TSurfaceCode code)
 {
     switch (static_cast<int>(code)) {
     case 0:
-        pagCover->setCurrentWidget(TabFrontCover);
+        SetCoverPage(TabFrontCover);
         break;
     case 1:
-        pagCover->setCurrentWidget(TabInsideCover);
+        SetCoverPage(TabInsideCover);
         break;
     case 3:
-        pagCover->setCurrentWidget(tabBackCover);
+        SetCoverPage(tabBackCover);
         break;
     case 6:
-        pagCover->setCurrentWidget(TabLabel);
+        SetCoverPage(TabLabel);
         break;
     default:
         break;

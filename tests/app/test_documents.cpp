@@ -1,0 +1,281 @@
+// Documents through the main window: save, open, the command line, pictures
+// that moved, files that are no documents, a save that fails; and text
+// styles applied from the Text tab.
+
+#include "CompressExpand.h"
+#include "ExceptionLog.h"
+#include "MessageBoxes.h"
+#include "StartupLayout.h"
+#include "TSurfacePanel.h"
+#include "TTarvikApplication.h"
+#include "TVelWinSpinEdit.h"
+#include "TestSupport.h"
+#include "TfrmTarvik.h"
+#include "VelCDImageElement.h"
+#include "VelHandles.h"
+#include "VelMeasureRoutines.h"
+#include "VelRotateLabel.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTabWidget>
+
+namespace {
+
+struct Boxes {
+    QStringList texts;
+    QMessageBox::StandardButton answer = QMessageBox::No;
+    Boxes()
+    {
+        MessageBoxes::SetAnswerer([this](QMessageBox::Icon, const QString &text) {
+            texts << text;
+            return answer;
+        });
+    }
+    ~Boxes() { MessageBoxes::SetAnswerer({}); }
+};
+
+std::unique_ptr<TfrmTarvik> makeWindow(const QStringList &args = {})
+{
+    StartupLayout::SetScreenSizeOverride(QSize(1024, 768));
+    auto w = std::make_unique<TfrmTarvik>(args);
+    w->show();
+    if (!QTest::qWaitFor([&] { return !w->FFirstActivation; }))
+        qWarning("the window was never activated");
+    return w;
+}
+
+QString makePicture(const QString &path, QSize size, QColor color)
+{
+    QImage img(size, QImage::Format_RGB32);
+    img.fill(color);
+    img.save(path);
+    return path;
+}
+
+// A cover with texts and pictures on all four surfaces.
+void fillCover(TfrmTarvik &w, const QString &folder)
+{
+    const TSurfaceCode surfaces[] = {TSurfaceCode::Front, TSurfaceCode::Inside, TSurfaceCode::Back,
+                                     TSurfaceCode::RoundLabel};
+    int n = 0;
+    for (TSurfaceCode s : surfaces) {
+        w.ShowSurface(s);
+        w.SpinX->setValue(0.5 + n);
+        w.SpinY->setValue(1.0);
+        w.InsertImageFile(makePicture(folder + QStringLiteral("/p%1.png").arg(n), QSize(60 + n, 40), Qt::blue));
+        w.pnlFrontCoverClick();
+        w.SpinY->setValue(0.2);
+        w.txtText->setText(QStringLiteral("Text on surface %1").arg(n));
+        w.pnlFrontCoverClick();
+        ++n;
+    }
+    w.CoverSettings.Colors[ciLines] = 0x0000FF;
+    w.ApplyColors();
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestDocuments : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir dir;
+
+private slots:
+    void initTestCase() { VelMeasureRoutines::SetScreenPPI(96); }
+
+    void saveAndReopen()
+    {
+        const QString path = dir.filePath(QStringLiteral("cover.tvk"));
+        QByteArray saved;
+        TDocumentRecord before;
+        {
+            auto w = makeWindow();
+            fillCover(*w, dir.path());
+            w->ShowSurface(TSurfaceCode::Back);
+            w->VelRotateLabelMouseDown(w->TextSlots[2], Qt::LeftButton, Qt::NoModifier);
+            int asked = 0;
+            w->SaveFileChooser = [&] {
+                ++asked;
+                return path;
+            };
+            w->mnuSave->trigger();
+            QCOMPARE(asked, 1); // no name yet: the dialog
+            QVERIFY(!w->Modified);
+            QVERIFY(!w->HasSelection()); // saving leaves nothing selected
+            QCOMPARE(w->pagCover->currentWidget(), w->tabBackCover); // and keeps the surface
+            QCOMPARE(w->windowTitle(), QStringLiteral("Tarvik - cover.tvk"));
+            saved = fileBytes(path);
+            QVERIFY(saved.startsWith(QByteArray("\x78\x01", 2)));
+            w->Modified = true;
+            w->mnuSave->trigger();
+            QCOMPARE(asked, 1); // a named document is saved without asking
+            w->mnuSaveAs->trigger();
+            QCOMPARE(asked, 2); // Save As always asks
+            before = w->DocumentRecord;
+        }
+        // started with the document on the command line
+        auto w = makeWindow({path});
+        QCOMPARE(w->windowTitle(), QStringLiteral("Tarvik - cover.tvk"));
+        QCOMPARE(w->pagCover->currentWidget(), w->TabFrontCover);
+        QVERIFY(!w->Modified);
+        QCOMPARE(w->CoverSettings.Colors[ciLines], 0x0000FF);
+        for (int i = 0; i < 4; ++i) {
+            QVERIFY(w->TextSlots[i]);
+            QCOMPARE(w->TextSlots[i]->Caption(), QStringLiteral("Text on surface %1").arg(i));
+            QVERIFY(w->ImageSlots[i]);
+        }
+        QCOMPARE(w->pnlRoundLabel, w->TextSlots[3]->parentWidget());
+        QCOMPARE(w->pnlBackCover, w->ImageSlots[2]->parentWidget());
+        // saving the reopened cover gives the same record
+        w->FillDocumentRecord();
+        for (int i = 0; i < TextSlotCount; ++i)
+            QCOMPARE(w->DocumentRecord.Texts[i].Text, before.Texts[i].Text);
+        for (int i = 0; i < 4; ++i) {
+            QCOMPARE(w->DocumentRecord.Images[i].XPosInches, before.Images[i].XPosInches);
+            QCOMPARE(w->DocumentRecord.Images[i].WidthInches, before.Images[i].WidthInches);
+            QCOMPARE(w->DocumentRecord.Texts[i].YPosInches, before.Texts[i].YPosInches);
+        }
+    }
+
+    void commandLineNeedsExactExtension()
+    {
+        const QString path = dir.filePath(QStringLiteral("upper.TVK"));
+        QFile::copy(dir.filePath(QStringLiteral("cover.tvk")), path);
+        auto w = makeWindow({path});
+        QCOMPARE(w->windowTitle(), QStringLiteral("Tarvik"));
+        QVERIFY(!w->TextSlots[0]);
+    }
+
+    void movedPictureFoundInDocumentFolder()
+    {
+        QTemporaryDir elsewhere;
+        const QString path = dir.filePath(QStringLiteral("moved.tvk"));
+        {
+            auto w = makeWindow();
+            w->InsertImageFile(makePicture(elsewhere.filePath(QStringLiteral("moving.png")), QSize(30, 30), Qt::red));
+            w->SaveFileChooser = [&] { return path; };
+            QVERIFY(w->SaveDocument(true));
+        }
+        QVERIFY(QFile::rename(elsewhere.filePath(QStringLiteral("moving.png")), dir.filePath(QStringLiteral("moving.png"))));
+        Boxes boxes;
+        auto w = makeWindow();
+        QVERIFY(w->OpenDocument(path));
+        QVERIFY(boxes.texts.isEmpty());
+        QVERIFY(w->ImageSlots[0]);
+        QCOMPARE(w->ImageSlots[0]->ImageFileName(), dir.filePath(QStringLiteral("moving.png")));
+
+        // gone altogether: the user is asked; No drops the picture
+        QFile::remove(dir.filePath(QStringLiteral("moving.png")));
+        QVERIFY(w->OpenDocument(path));
+        QCOMPARE(boxes.texts.size(), 1);
+        QVERIFY(boxes.texts.first().startsWith(QStringLiteral("The Image ")));
+        QVERIFY(!w->ImageSlots[0]);
+    }
+
+    void notADocument()
+    {
+        Boxes boxes;
+        const QString path = dir.filePath(QStringLiteral("notes.tvk"));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("these are some notes, not a cover");
+        f.close();
+        QFile::remove(ExceptionLog::LogFilePath());
+        auto w = makeWindow();
+        w->txtText->setText(QStringLiteral("kept?"));
+        QVERIFY(!w->OpenDocument(path));
+        QCOMPARE(boxes.texts.size(), 1);
+        QVERIFY(boxes.texts.first().contains(QStringLiteral("not a Tarvik document")));
+        QVERIFY(!w->TextSlots[0]); // an empty document
+        QCOMPARE(w->windowTitle(), QStringLiteral("Tarvik"));
+        QVERIFY(QString::fromUtf8(fileBytes(ExceptionLog::LogFilePath())).contains(QStringLiteral(":error")));
+    }
+
+    void failedSaveKeepsOldFile()
+    {
+        Boxes boxes;
+        const QString blocker = dir.filePath(QStringLiteral("plainfile"));
+        QFile f(blocker);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.close();
+        auto w = makeWindow();
+        w->txtText->setText(QStringLiteral("unsaved"));
+        w->SaveFileChooser = [&] { return blocker + QStringLiteral("/cover.tvk"); };
+        QVERIFY(!w->SaveDocument(true));
+        QVERIFY(w->Modified);
+        QCOMPARE(boxes.texts.size(), 1);
+        QVERIFY(w->FCurrentFile.isEmpty());
+
+        // an existing document is left as it was
+        const QString good = dir.filePath(QStringLiteral("cover.tvk"));
+        const QByteArray old = fileBytes(good);
+        w->SaveFileChooser = [&] { return dir.path(); }; // a folder, not a file
+        QVERIFY(!w->SaveDocument(true));
+        QCOMPARE(fileBytes(good), old);
+        w->Modified = false;
+    }
+
+    void openEmptiesHistory()
+    {
+        auto w = makeWindow();
+        w->txtText->setText(QStringLiteral("x"));
+        w->RecordHistory();
+        QVERIFY(w->mnuUndo->isEnabled());
+        QVERIFY(w->OpenDocument(dir.filePath(QStringLiteral("cover.tvk"))));
+        QVERIFY(!w->mnuUndo->isEnabled());
+        QVERIFY(!w->History.CanUndo());
+    }
+
+    void applyStyles()
+    {
+        auto w = makeWindow();
+        w->txtText->setText(QStringLiteral("Artist"));
+        TVelRotateLabel *t = w->TextSlots[0];
+        // nothing selected: choosing a style changes nothing
+        w->pnlFrontCoverClick();
+        w->cmbApplyStyle->setCurrentIndex(2);
+        w->cmbApplyStyleClick();
+        QCOMPARE(t->RealFontSize(), 22);
+
+        w->VelRotateLabelMouseDown(t, Qt::LeftButton, Qt::NoModifier);
+        QCOMPARE(w->cmbApplyStyle->itemText(2), QStringLiteral("CD Author"));
+        w->cmbApplyStyle->setCurrentIndex(2);
+        w->cmbApplyStyleClick();
+        QCOMPARE(t->RealFontSize(), 20);
+        QVERIFY(t->font().bold());
+        QCOMPARE(t->font().family(), QStringLiteral("Arial"));
+        QCOMPARE(t->Angle(), 360);
+        QVERIFY(t->Transparent());
+
+        // the left spine: onto the back cover, upward, counted from the bottom
+        w->cmbApplyStyle->setCurrentIndex(5);
+        w->cmbApplyStyleClick();
+        QCOMPARE(t->parentWidget(), w->pnlBackCover);
+        QCOMPARE(t->Angle(), 90);
+        QCOMPARE(w->pagCover->currentWidget(), w->tabBackCover);
+        QVERIFY(qAbs(t->XPosInches() - 0.02f) < 0.011f);
+        const float length = VelMeasureRoutines::PixelsToInches(w->FZoom, float(std::max(t->width(), t->height())));
+        QVERIFY(qAbs(t->YPosInches() - (w->CoverSettings.BackHeight - (length + 0.02f))) < 0.011f);
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    std::unique_ptr<QTemporaryDir> home(TarvikTest::isolateUserFolders());
+    TTarvikApplication app(argc, argv);
+    app.setOrganizationName(QStringLiteral("Renvald"));
+    app.setApplicationName(QStringLiteral("Tarvik"));
+    app.setApplicationDisplayName(QStringLiteral("Tarvik"));
+    TestDocuments tc;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&tc, argc, argv);
+}
+#include "test_documents.moc"
