@@ -111,6 +111,10 @@ public:
     void ciclaSuPagine();
     void FillDocumentRecord();
     void RestoreImageStacking();
+    // The pictures of a document's images, read in parallel at the size
+    // each element can show; null where a path is empty or unreadable.
+    static std::array<QImage, ImageSlotCount> ReadDocumentPictures(const TDocumentRecord &record,
+                                                                  const std::array<QString, ImageSlotCount> &paths);
     // Asks the user for the picture of a document that has moved.
     QString SearchImage(const QString &storedPath);
     // The document file dialogs; tests replace them.

@@ -11,7 +11,10 @@
 #include "VelRotateLabel.h"
 #include "uResource.h"
 
+#include "VelImgUtils.h"
+
 #include <QAction>
+#include <QtConcurrent/QtConcurrentMap>
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -154,13 +157,23 @@ bool TfrmTarvik::OpenDocument(const QString &path)
     CoverSettings.Colors = DocumentRecord.Colors;
     ApplyColors();
 
+    // Where each picture is (asking the user about the ones that moved),
+    // then all pictures read at once on every core, then the elements.
+    std::array<QString, ImageSlotCount> resolved;
+    for (int slot = 0; slot < ImageSlotCount; ++slot)
+        if (DocumentRecord.Images[slot].isUsed())
+            resolved[slot] = FindImage(DocumentRecord.Images[slot].ImageFileName, path,
+                                       [this](const QString &s) { return SearchImage(s); });
+    const std::array<QImage, ImageSlotCount> pictures = ReadDocumentPictures(DocumentRecord, resolved);
+
     TElementContext ctx = ElementContext();
-    ctx.FindImage = [this, path](const QString &stored) {
-        return FindImage(stored, path, [this](const QString &s) { return SearchImage(s); });
-    };
+    int current = 0;
+    ctx.FindImage = [&resolved, &current](const QString &) { return resolved[current]; };
+    ctx.ReadPicture = [&pictures, &current](const QString &, QSize) { return pictures[current]; };
     for (int slot = 0; slot < ImageSlotCount; ++slot) {
         if (!DocumentRecord.Images[slot].isUsed())
             continue;
+        current = slot;
         TVelCDImageElement *e = CreateImageFromRecord(DocumentRecord.Images[slot], slot, ctx);
         if (!e)
             continue;
@@ -189,6 +202,22 @@ bool TfrmTarvik::OpenDocument(const QString &path)
     Modified = false;
     QApplication::restoreOverrideCursor();
     return true;
+}
+
+std::array<QImage, ImageSlotCount>
+TfrmTarvik::ReadDocumentPictures(const TDocumentRecord &record, const std::array<QString, ImageSlotCount> &paths)
+{
+    std::vector<int> used;
+    for (int slot = 0; slot < ImageSlotCount; ++slot)
+        if (!paths[slot].isEmpty())
+            used.push_back(slot);
+    std::array<QImage, ImageSlotCount> pictures;
+    // Each picture is decoded on its own; nothing is shared between them.
+    QtConcurrent::blockingMap(used, [&](int slot) {
+        const QSize box = PictureBoxOf(record.Images[slot]);
+        pictures[slot] = ::ReadPicture(paths[slot], [box](QSize full) { return CoveringPictureSize(full, box); });
+    });
+    return pictures;
 }
 
 void TfrmTarvik::RestoreImageStacking()

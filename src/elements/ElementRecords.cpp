@@ -39,6 +39,11 @@ QSize ShownSizeAtMaxZoom(float widthInches, float heightInches)
 
 } // namespace
 
+QSize PictureBoxOf(const TImageElementRecord &record)
+{
+    return ShownSizeAtMaxZoom(record.WidthInches, record.HeightInches);
+}
+
 bool IsFontInstalled(const QString &family)
 {
     return QFontDatabase::families().contains(family, Qt::CaseSensitive);
@@ -139,8 +144,10 @@ TVelCDImageElement *CreateImageFromRecord(const TImageElementRecord &r, int /*sl
     if (path.isEmpty())
         return nullptr;
 
-    const QSize box = ShownSizeAtMaxZoom(r.WidthInches, r.HeightInches);
-    const QImage picture = ReadPicture(path, [box](QSize full) { return CoveringPictureSize(full, box); });
+    const QSize box = PictureBoxOf(r);
+    const QImage picture = ctx.ReadPicture
+        ? ctx.ReadPicture(path, box)
+        : ReadPicture(path, [box](QSize full) { return CoveringPictureSize(full, box); });
     if (picture.isNull())
         return nullptr;
 

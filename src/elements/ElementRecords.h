@@ -5,6 +5,7 @@
 
 #include "CDDataTypes.h"
 
+#include <QImage>
 #include <QSize>
 #include <QString>
 
@@ -30,7 +31,16 @@ struct TElementContext {
     // Whether a font of exactly this name (case counts) is installed. Unset:
     // the fonts the font database lists.
     std::function<bool(const QString &)> FontAvailable;
+    // Reads the picture of a resolved path for a box of pixels (see
+    // PictureBoxOf). Unset: the picture is read from the file here. A caller
+    // that builds many images sets it to hand over pictures it has already
+    // read, in parallel.
+    std::function<QImage(const QString &path, QSize box)> ReadPicture;
 };
+
+// The pixels an image of this record can show at the highest zoom: what its
+// picture is read at.
+QSize PictureBoxOf(const TImageElementRecord &record);
 
 // Whether the font database lists a family of exactly this name.
 bool IsFontInstalled(const QString &family);
