@@ -10,6 +10,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include "CDDataTypes.h"
 #include "TVelPickColor.h"
 #include "TVelWinSpinEdit.h"
 #include <QTabWidget>
@@ -52,6 +53,36 @@ int main(int argc, char *argv[])
         QCoreApplication::processEvents();
         w.grab().save(out + QStringLiteral("/screenshot.png"));
         w.Modified = false;
+        return 0;
+    }
+    if (argc > 3 && qstrcmp(argv[3], "save") == 0) {
+        // A cover with texts and pictures on all four surfaces, saved to
+        // OUTPUT-FOLDER/cover.tvk, with a picture of every surface.
+        const TSurfaceCode surfaces[] = {TSurfaceCode::Front, TSurfaceCode::Inside, TSurfaceCode::Back,
+                                         TSurfaceCode::RoundLabel};
+        const char *tabNames[] = {"front", "inside", "back", "label"};
+        for (int n = 0; n < 4; ++n) {
+            w.ShowSurface(surfaces[n]);
+            w.SpinX->setValue(0.3 + 0.2 * n);
+            w.SpinY->setValue(1.2);
+            w.InsertImageFile(picture);
+            w.pnlFrontCoverClick();
+            w.LoadStyleValue(n == 2 ? 2 : 0);
+            w.SpinX->setValue(1.2);
+            w.SpinY->setValue(0.3);
+            w.txtText->setText(QStringLiteral("Surface %1 — %2").arg(n + 1).arg(QLatin1String(tabNames[n])));
+            w.pnlFrontCoverClick();
+        }
+        w.CoverSettings.Colors[ciBack] = 0xE0F0FF;
+        w.CoverSettings.Colors[ciLines] = 0x0000C0;
+        w.ApplyColors();
+        w.SaveFileChooser = [&] { return out + QStringLiteral("/cover.tvk"); };
+        w.SaveDocument(true);
+        for (int n = 0; n < 4; ++n) {
+            w.ShowSurface(surfaces[n]);
+            QCoreApplication::processEvents();
+            w.grab().save(out + QStringLiteral("/saved-%1.png").arg(QLatin1String(tabNames[n])));
+        }
         return 0;
     }
     const int slot = w.InsertImageFile(picture);
