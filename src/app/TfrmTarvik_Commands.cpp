@@ -235,7 +235,8 @@ void TfrmTarvik::DragDropFilesDropped(const QStringList &files)
         case DroppedFiles::TDropKind::Stop:
             return;
         case DroppedFiles::TDropKind::Picture:
-            InsertImageFile(path);
+            if (InsertImageFile(path) >= 0)
+                Modified = true;
             break;
         case DroppedFiles::TDropKind::Document:
             OpenDocument(path);
