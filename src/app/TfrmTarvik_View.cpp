@@ -144,6 +144,13 @@ bool TfrmTarvik::eventFilter(QObject *watched, QEvent *event)
         FormResize();
     if (menuHelpFilter(watched, event))
         return true;
+    if (watched == txtText && event->type() == QEvent::ShortcutOverride
+        && static_cast<QKeyEvent *>(event)->matches(QKeySequence::Undo)) {
+        // Ctrl+Z undoes the last element change wherever the focus is; the
+        // field's own undo must not take the key first.
+        event->ignore();
+        return true;
+    }
     if (watched == txtText || watched == txtImageName) {
         // Enter is swallowed in both fields; releasing it in the text field
         // moves the next text one line down.

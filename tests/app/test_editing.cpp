@@ -411,10 +411,22 @@ private slots:
         QCOMPARE(elementCount(w->pnlFrontCover), 1);
         QVERIFY(!w->mnuRedo->isEnabled());
 
-        // Ctrl+Z in the text field undoes the last element change
+        // Ctrl+Z in the text field undoes the last element change, even when
+        // the field itself has something to undo
+        w->pnlFrontCoverClick();
         w->txtText->setFocus();
+        QTest::keyClicks(w->txtText, QStringLiteral("xy"));
+        QVERIFY(w->txtText->isUndoAvailable());
+        auto captions = [&] {
+            QStringList list;
+            for (const auto &t : w->TextSlots)
+                if (t)
+                    list << t->Caption();
+            return list;
+        };
+        QVERIFY(captions().contains(QStringLiteral("xy")));
         QTest::keyClick(w->txtText, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(elementCount(w->pnlFrontCover), 2);
+        QCOMPARE(captions(), QStringList({"one", "two"}));
     }
 };
 
