@@ -259,17 +259,8 @@ void TfrmTarvik::UpdateCaption()
 
 bool TfrmTarvik::FormCloseQuery()
 {
-    if (!Modified)
-        return true;
-    switch (MessageBoxes::AskYesNoCancel(this, Str(2720))) {
-    case QMessageBox::Cancel:
-        return false;
-    case QMessageBox::Yes:
-        SaveDocument(FCurrentFile.isEmpty());
-        return true;
-    default:
-        return true;
-    }
+    // The same question as before any document is discarded.
+    return ConfirmDiscard();
 }
 
 void TfrmTarvik::closeEvent(QCloseEvent *e)

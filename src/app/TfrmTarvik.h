@@ -110,6 +110,7 @@ public:
     bool OpenDocument(const QString &path);
     void ciclaSuPagine();
     void FillDocumentRecord();
+    void FillDocumentRecord(TDocumentRecord &record) const;
     void RestoreImageStacking();
     // The pictures of a document's images, read in parallel at the size
     // each element can show; null where a path is empty or unreadable.
@@ -154,6 +155,7 @@ public:
 
     // --- history (TfrmTarvik_History.cpp)
     void RecordHistory();
+    TElementSnapshot CurrentSnapshot() const;
     void mnuUndoClick();
     void mnuRedoClick();
 
@@ -163,6 +165,7 @@ public:
     void mnuPopBringtoFrontClick();
     void mnuPopSendtoBackClick();
     void mnuLockcomponentsClick();
+    QWidget *FirstRestackable() const;
 
     // --- fitting (TfrmTarvik_Fit.cpp)
     void cmbFitToClick();

@@ -55,14 +55,23 @@ void TfrmTarvik::applyOrders(const std::vector<DocumentSlots::TStackEntry> &entr
             ImageSlots[e.slot]->SetOrder(e.order);
 }
 
-void TfrmTarvik::mnuPopBringtoFrontClick()
+QWidget *TfrmTarvik::FirstRestackable() const
 {
+    // Only a selection whose first element is not a fitted picture is
+    // restacked.
     if (!HasSelection())
-        return;
+        return nullptr;
     QWidget *first = Selection().first();
     auto *img = qobject_cast<TVelCDImageElement *>(first);
-    if (img && !CanRestack(img->FitStyle()))
+    return img && !CanRestack(img->FitStyle()) ? nullptr : first;
+}
+
+void TfrmTarvik::mnuPopBringtoFrontClick()
+{
+    QWidget *first = FirstRestackable();
+    if (!first)
         return;
+    auto *img = qobject_cast<TVelCDImageElement *>(first);
     if (!SH->Locked())
         SH->BringChildrenToFront();
     first->raise();
@@ -76,12 +85,10 @@ void TfrmTarvik::mnuPopBringtoFrontClick()
 
 void TfrmTarvik::mnuPopSendtoBackClick()
 {
-    if (!HasSelection())
+    QWidget *first = FirstRestackable();
+    if (!first)
         return;
-    QWidget *first = Selection().first();
     auto *img = qobject_cast<TVelCDImageElement *>(first);
-    if (img && !CanRestack(img->FitStyle()))
-        return;
     if (!SH->Locked())
         SH->SendChildrenToBack();
     first->lower();

@@ -72,9 +72,14 @@ void TfrmTarvik::ciclaSuPagine()
 
 void TfrmTarvik::FillDocumentRecord()
 {
+    FillDocumentRecord(DocumentRecord);
+}
+
+void TfrmTarvik::FillDocumentRecord(TDocumentRecord &record) const
+{
     const TElementContext ctx = ElementContext();
     DocumentSlots::FillDocumentRecord(
-        DocumentRecord,
+        record,
         [&](int i) -> std::optional<TTextElementRecord> {
             TTextElementRecord r;
             if (TextSlots[i] && TextToRecord(TextSlots[i], r, ctx))

@@ -11,35 +11,16 @@
 #include <QAction>
 #include <QTabWidget>
 
-namespace {
-
-TElementSnapshot snapshotOf(const TfrmTarvik &w)
+TElementSnapshot TfrmTarvik::CurrentSnapshot() const
 {
     TDocumentRecord record;
-    const TElementContext ctx = w.ElementContext();
-    DocumentSlots::FillDocumentRecord(
-        record,
-        [&](int i) -> std::optional<TTextElementRecord> {
-            TTextElementRecord r;
-            if (w.TextSlots[i] && TextToRecord(w.TextSlots[i], r, ctx))
-                return r;
-            return std::nullopt;
-        },
-        [&](int i) -> std::optional<TImageElementRecord> {
-            TImageElementRecord r;
-            if (w.ImageSlots[i] && ImageToRecord(w.ImageSlots[i], r, ctx))
-                return r;
-            return std::nullopt;
-        },
-        w.CoverSettings.Colors);
+    FillDocumentRecord(record);
     return TElementSnapshot::Of(record);
 }
 
-} // namespace
-
 void TfrmTarvik::RecordHistory()
 {
-    History.RecordHistory(snapshotOf(*this));
+    History.RecordHistory(CurrentSnapshot());
     ++HistorySnapshots;
     mnuUndo->setEnabled(true);
     btnUndo->setEnabled(true);
@@ -76,7 +57,7 @@ void TfrmTarvik::mnuUndoClick()
 {
     if (!History.CanUndo())
         return;
-    const std::optional<TElementSnapshot> s = History.Undo(snapshotOf(*this));
+    const std::optional<TElementSnapshot> s = History.Undo(CurrentSnapshot());
     if (!s)
         return;
     mnuRedo->setEnabled(true);

@@ -1,12 +1,12 @@
 // Alignment, stacking, the lock and fitting through the main window.
 
 #include "Align.h"
+#include "AppTestSupport.h"
 #include "StartupLayout.h"
 #include "TShape.h"
 #include "TSurfacePanel.h"
 #include "TTarvikApplication.h"
 #include "TVelWinSpinEdit.h"
-#include "TestSupport.h"
 #include "TfrmTarvik.h"
 #include "VelCDImageElement.h"
 #include "VelHandles.h"
@@ -70,10 +70,8 @@ private slots:
     void initTestCase() { VelMeasureRoutines::SetScreenPPI(96); }
     void init()
     {
-        StartupLayout::SetScreenSizeOverride(QSize(1024, 768));
-        w = std::make_unique<TfrmTarvik>();
-        w->show();
-        QVERIFY(QTest::qWaitFor([&] { return !w->FFirstActivation; }));
+        w = AppTest::makeWindow();
+        QVERIFY(!w->FFirstActivation);
     }
     void cleanup()
     {
@@ -254,15 +252,5 @@ private slots:
     }
 };
 
-int main(int argc, char *argv[])
-{
-    std::unique_ptr<QTemporaryDir> home(TarvikTest::isolateUserFolders());
-    TTarvikApplication app(argc, argv);
-    app.setOrganizationName(QStringLiteral("Renvald"));
-    app.setApplicationName(QStringLiteral("Tarvik"));
-    app.setApplicationDisplayName(QStringLiteral("Tarvik"));
-    TestArrange tc;
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&tc, argc, argv);
-}
+TARVIK_APP_TEST_MAIN(TestArrange)
 #include "test_arrange.moc"

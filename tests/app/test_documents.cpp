@@ -9,7 +9,7 @@
 #include "TSurfacePanel.h"
 #include "TTarvikApplication.h"
 #include "TVelWinSpinEdit.h"
-#include "TestSupport.h"
+#include "AppTestSupport.h"
 #include "TfrmTarvik.h"
 #include "VelCDImageElement.h"
 #include "VelHandles.h"
@@ -23,27 +23,11 @@
 
 namespace {
 
-struct Boxes {
-    QStringList texts;
-    QMessageBox::StandardButton answer = QMessageBox::No;
-    Boxes()
-    {
-        MessageBoxes::SetAnswerer([this](QMessageBox::Icon, const QString &text) {
-            texts << text;
-            return answer;
-        });
-    }
-    ~Boxes() { MessageBoxes::SetAnswerer({}); }
-};
+using AppTest::Boxes;
 
 std::unique_ptr<TfrmTarvik> makeWindow(const QStringList &args = {})
 {
-    StartupLayout::SetScreenSizeOverride(QSize(1024, 768));
-    auto w = std::make_unique<TfrmTarvik>(args);
-    w->show();
-    if (!QTest::qWaitFor([&] { return !w->FFirstActivation; }))
-        qWarning("the window was never activated");
-    return w;
+    return AppTest::makeWindow(QSize(1024, 768), args);
 }
 
 QString makePicture(const QString &path, QSize size, QColor color)
@@ -267,15 +251,5 @@ private slots:
     }
 };
 
-int main(int argc, char *argv[])
-{
-    std::unique_ptr<QTemporaryDir> home(TarvikTest::isolateUserFolders());
-    TTarvikApplication app(argc, argv);
-    app.setOrganizationName(QStringLiteral("Renvald"));
-    app.setApplicationName(QStringLiteral("Tarvik"));
-    app.setApplicationDisplayName(QStringLiteral("Tarvik"));
-    TestDocuments tc;
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&tc, argc, argv);
-}
+TARVIK_APP_TEST_MAIN(TestDocuments)
 #include "test_documents.moc"

@@ -9,7 +9,7 @@
 #include "TTarvikApplication.h"
 #include "TVelPickColor.h"
 #include "TVelWinSpinEdit.h"
-#include "TestSupport.h"
+#include "AppTestSupport.h"
 #include "TfrmTarvik.h"
 #include "VelCDImageElement.h"
 #include "VelHandles.h"
@@ -28,17 +28,7 @@
 
 namespace {
 
-struct Boxes {
-    QStringList texts;
-    Boxes()
-    {
-        MessageBoxes::SetAnswerer([this](QMessageBox::Icon, const QString &text) {
-            texts << text;
-            return QMessageBox::No;
-        });
-    }
-    ~Boxes() { MessageBoxes::SetAnswerer({}); }
-};
+using AppTest::Boxes;
 
 QString makePicture(const QString &folder, const QString &name, QSize size, QColor color = Qt::red)
 {
@@ -78,10 +68,8 @@ private slots:
 
     void init()
     {
-        StartupLayout::SetScreenSizeOverride(QSize(1024, 768));
-        w = std::make_unique<TfrmTarvik>();
-        w->show();
-        QVERIFY(QTest::qWaitFor([&] { return !w->FFirstActivation; }));
+        w = AppTest::makeWindow();
+        QVERIFY(!w->FFirstActivation);
         w->mnuCm->trigger();
     }
     void cleanup()
@@ -430,15 +418,5 @@ private slots:
     }
 };
 
-int main(int argc, char *argv[])
-{
-    std::unique_ptr<QTemporaryDir> home(TarvikTest::isolateUserFolders());
-    TTarvikApplication app(argc, argv);
-    app.setOrganizationName(QStringLiteral("Renvald"));
-    app.setApplicationName(QStringLiteral("Tarvik"));
-    app.setApplicationDisplayName(QStringLiteral("Tarvik"));
-    TestEditing tc;
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&tc, argc, argv);
-}
+TARVIK_APP_TEST_MAIN(TestEditing)
 #include "test_editing.moc"

@@ -11,7 +11,7 @@
 #include "TVKRegistry.h"
 #include "TVelPickColor.h"
 #include "TVelWinSpinEdit.h"
-#include "TestSupport.h"
+#include "AppTestSupport.h"
 #include "TfrmTarvik.h"
 #include "THelpWindow.h"
 #include "VelMeasureRoutines.h"
@@ -28,30 +28,14 @@
 
 namespace {
 
-// Records every message box and answers it.
-struct Boxes {
-    QStringList texts;
-    QMessageBox::StandardButton answer = QMessageBox::Cancel;
+// Message boxes are cancelled unless a test says otherwise.
+struct Boxes : AppTest::Boxes {
     Boxes()
+        : AppTest::Boxes(QMessageBox::Cancel)
     {
-        MessageBoxes::SetAnswerer([this](QMessageBox::Icon, const QString &text) {
-            texts << text;
-            return answer;
-        });
     }
-    ~Boxes() { MessageBoxes::SetAnswerer({}); }
 };
-
-std::unique_ptr<TfrmTarvik> makeWindow(QSize screen = QSize(1024, 768), const QStringList &args = {})
-{
-    StartupLayout::SetScreenSizeOverride(screen);
-    auto w = std::make_unique<TfrmTarvik>(args);
-    w->show();
-    QCoreApplication::processEvents();
-    if (!QTest::qWaitFor([&] { return !w->FFirstActivation; }))
-        qWarning("the window was never activated");
-    return w;
-}
+using AppTest::makeWindow;
 
 class ThrowingObject : public QObject
 {
@@ -324,15 +308,5 @@ private slots:
     }
 };
 
-int main(int argc, char *argv[])
-{
-    std::unique_ptr<QTemporaryDir> home(TarvikTest::isolateUserFolders());
-    TTarvikApplication app(argc, argv);
-    app.setOrganizationName(QStringLiteral("Renvald"));
-    app.setApplicationName(QStringLiteral("Tarvik"));
-    app.setApplicationDisplayName(QStringLiteral("Tarvik"));
-    TestMainWindow tc;
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&tc, argc, argv);
-}
+TARVIK_APP_TEST_MAIN(TestMainWindow)
 #include "test_mainwindow.moc"

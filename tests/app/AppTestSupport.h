@@ -1,0 +1,57 @@
+#pragma once
+// What the tests of the main window share: an answerer for the message
+// boxes, a shown and activated window, and the test program's start.
+
+#include "MessageBoxes.h"
+#include "StartupLayout.h"
+#include "TTarvikApplication.h"
+#include "TestSupport.h"
+#include "TfrmTarvik.h"
+
+#include <memory>
+
+namespace AppTest {
+
+// Records the text of every message box and answers it.
+struct Boxes {
+    QStringList texts;
+    QMessageBox::StandardButton answer = QMessageBox::No;
+    explicit Boxes(QMessageBox::StandardButton a = QMessageBox::No)
+        : answer(a)
+    {
+        MessageBoxes::SetAnswerer([this](QMessageBox::Icon, const QString &text) {
+            texts << text;
+            return answer;
+        });
+    }
+    ~Boxes() { MessageBoxes::SetAnswerer({}); }
+};
+
+// A main window on a 1024 x 768 screen (unless told otherwise), shown and
+// past its first activation.
+inline std::unique_ptr<TfrmTarvik> makeWindow(QSize screen = QSize(1024, 768), const QStringList &args = {})
+{
+    StartupLayout::SetScreenSizeOverride(screen);
+    auto w = std::make_unique<TfrmTarvik>(args);
+    w->show();
+    if (!QTest::qWaitFor([&] { return !w->FFirstActivation; }))
+        qWarning("the window was never activated");
+    return w;
+}
+
+} // namespace AppTest
+
+// Like TARVIK_TEST_MAIN, with the program's own application object, whose
+// error handler the tests see.
+#define TARVIK_APP_TEST_MAIN(TestObject)                                       \
+    int main(int argc, char *argv[])                                           \
+    {                                                                          \
+        std::unique_ptr<QTemporaryDir> home(TarvikTest::isolateUserFolders()); \
+        TTarvikApplication app(argc, argv);                                    \
+        app.setOrganizationName(QStringLiteral("Renvald"));                    \
+        app.setApplicationName(QStringLiteral("Tarvik"));                      \
+        app.setApplicationDisplayName(QStringLiteral("Tarvik"));               \
+        TestObject tc;                                                         \
+        QTEST_SET_MAIN_SOURCE_PATH                                             \
+        return QTest::qExec(&tc, argc, argv);                                  \
+    }
