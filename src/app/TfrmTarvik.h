@@ -112,6 +112,9 @@ public:
     void FillDocumentRecord();
     void FillDocumentRecord(TDocumentRecord &record) const;
     void RestoreImageStacking();
+    // Builds the image elements of DocumentRecord; `findImage` resolves each
+    // stored picture path (empty: the image is left out).
+    void BuildImages(const std::function<QString(const QString &)> &findImage);
     // The pictures of a document's images, read in parallel at the size
     // each element can show; null where a path is empty or unreadable.
     static std::array<QImage, ImageSlotCount> ReadDocumentPictures(const TDocumentRecord &record,

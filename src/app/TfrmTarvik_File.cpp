@@ -162,31 +162,10 @@ bool TfrmTarvik::OpenDocument(const QString &path)
     CoverSettings.Colors = DocumentRecord.Colors;
     ApplyColors();
 
-    // Where each picture is (asking the user about the ones that moved),
-    // then all pictures read at once on every core, then the elements.
-    std::array<QString, ImageSlotCount> resolved;
-    for (int slot = 0; slot < ImageSlotCount; ++slot)
-        if (DocumentRecord.Images[slot].isUsed())
-            resolved[slot] = FindImage(DocumentRecord.Images[slot].ImageFileName, path,
-                                       [this](const QString &s) { return SearchImage(s); });
-    const std::array<QImage, ImageSlotCount> pictures = ReadDocumentPictures(DocumentRecord, resolved);
-
-    TElementContext ctx = ElementContext();
-    int current = 0;
-    ctx.FindImage = [&resolved, &current](const QString &) { return resolved[current]; };
-    ctx.ReadPicture = [&pictures, &current](const QString &, QSize) { return pictures[current]; };
-    for (int slot = 0; slot < ImageSlotCount; ++slot) {
-        if (!DocumentRecord.Images[slot].isUsed())
-            continue;
-        current = slot;
-        TVelCDImageElement *e = CreateImageFromRecord(DocumentRecord.Images[slot], slot, ctx);
-        if (!e)
-            continue;
-        ImageSlots[slot] = e;
-        e->SetArrayIndex(slot);
-        connectElement(e);
-        refitRebuiltImage(e);
-    }
+    BuildImages([this, path](const QString &stored) {
+        return FindImage(stored, path, [this](const QString &s) { return SearchImage(s); });
+    });
+    const TElementContext ctx = ElementContext();
     RestoreImageStacking();
     for (int slot = 0; slot < TextSlotCount; ++slot) {
         if (!DocumentRecord.Texts[slot].isUsed())
@@ -223,6 +202,36 @@ TfrmTarvik::ReadDocumentPictures(const TDocumentRecord &record, const std::array
         pictures[slot] = ::ReadPicture(paths[slot], [box](QSize full) { return CoveringPictureSize(full, box); });
     });
     return pictures;
+}
+
+void TfrmTarvik::BuildImages(const std::function<QString(const QString &)> &findImage)
+{
+    // Where each picture is (the user may be asked about the ones that
+    // moved), then all pictures read at once on every core, then the
+    // elements, each in its own slot.
+    std::array<QString, ImageSlotCount> resolved;
+    for (int slot = 0; slot < ImageSlotCount; ++slot)
+        if (DocumentRecord.Images[slot].isUsed())
+            resolved[slot] = findImage(DocumentRecord.Images[slot].ImageFileName);
+    const std::array<QImage, ImageSlotCount> pictures = ReadDocumentPictures(DocumentRecord, resolved);
+
+    TElementContext ctx = ElementContext();
+    int current = 0;
+    ctx.FindImage = [&resolved, &current](const QString &) { return resolved[current]; };
+    ctx.ReadPicture = [&pictures, &current](const QString &, QSize) { return pictures[current]; };
+    for (int slot = 0; slot < ImageSlotCount; ++slot) {
+        if (!DocumentRecord.Images[slot].isUsed())
+            continue;
+        current = slot;
+        TVelCDImageElement *e = CreateImageFromRecord(DocumentRecord.Images[slot], slot, ctx);
+        if (!e)
+            continue;
+        ImageSlots[slot] = e;
+        e->SetArrayIndex(slot);
+        connectElement(e);
+        refitRebuiltImage(e);
+    }
+    RestoreImageStacking();
 }
 
 void TfrmTarvik::RestoreImageStacking()

@@ -9,6 +9,7 @@
 #include "VelRotateLabel.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QTabWidget>
 
 TElementSnapshot TfrmTarvik::CurrentSnapshot() const
@@ -29,19 +30,10 @@ void TfrmTarvik::RecordHistory()
 
 void TfrmTarvik::rebuildFromRecord(bool showEachTextSurface)
 {
-    const TElementContext ctx = ElementContext();
     const TElementSnapshot snapshot = TElementSnapshot::Of(DocumentRecord);
     const THistoryRebuild plan = RebuildOrder(snapshot);
-    for (int slot : plan.ImageSlots) {
-        TVelCDImageElement *e = CreateImageFromRecord(snapshot.Images[slot], slot, ctx);
-        if (!e)
-            continue;
-        ImageSlots[slot] = e;
-        e->SetArrayIndex(slot);
-        connectElement(e);
-        refitRebuiltImage(e);
-    }
-    RestoreImageStacking();
+    // A picture that can no longer be read is left out, without questions.
+    BuildImages([](const QString &stored) { return QFileInfo::exists(stored) ? stored : QString(); });
 
     RestoringHistory = true;
     for (const TTextRestore &t : plan.Texts) {
