@@ -351,6 +351,9 @@ void TfrmTarvik::tmrDisableTimer()
 
 void TfrmTarvik::txtMenuPopup()
 {
+    // The press that opened the menu may have just selected an element;
+    // the command states follow it before the menu copies them.
+    tmrDisableTimer();
     const bool sel = HasSelection();
     mnuPopCut->setEnabled(sel);
     mnuPopCopy->setEnabled(sel);
