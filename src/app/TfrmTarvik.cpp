@@ -226,11 +226,6 @@ bool TfrmTarvik::event(QEvent *e)
     return QMainWindow::event(e);
 }
 
-void TfrmTarvik::changeEvent(QEvent *e)
-{
-    QMainWindow::changeEvent(e);
-}
-
 void TfrmTarvik::showEvent(QShowEvent *e)
 {
     QMainWindow::showEvent(e);
@@ -238,11 +233,6 @@ void TfrmTarvik::showEvent(QShowEvent *e)
     // first-activation steps then run once the window is shown.
     if (FFirstActivation)
         QTimer::singleShot(0, this, &TfrmTarvik::FormActivate);
-}
-
-void TfrmTarvik::resizeEvent(QResizeEvent *e)
-{
-    QMainWindow::resizeEvent(e);
 }
 
 void TfrmTarvik::ShowHint(const QString &hint)

@@ -47,11 +47,8 @@ void TfrmTarvik::DisegnaCopertina(TSurfacePanel *panel, TShape *shadow, QObject 
     // A surface that does not fit the view makes the view zoom out, step by
     // step, until it fits or the zoom reaches its bottom.
     if (isActiveWindow() && caller != btnZoomOut
-        && (h > pagCover->height() || w > pagCover->width())) {
-        const float before = FZoom;
+        && (h > pagCover->height() || w > pagCover->width()))
         btnZoomOutClick(btnZoomOut);
-        Q_UNUSED(before);
-    }
 }
 
 void TfrmTarvik::LayoutAllSurfaces(QObject *caller)
