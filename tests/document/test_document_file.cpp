@@ -2,6 +2,7 @@
 // keep the old file, hostile files, the whole-file helpers and where the
 // pictures of a document are found. Real files and real zlib throughout.
 
+#include "ZlibReference.h"
 #include "CDDataTypes.h"
 #include "CompressExpand.h"
 #include "CompressExpandFiles.h"
@@ -34,18 +35,6 @@ bool writeAll(const QString &path, const QByteArray &bytes)
 {
     QFile f(path);
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-
-QByteArray zlibExpand(const QByteArray &stream, qsizetype room)
-{
-    QByteArray out(room, Qt::Uninitialized);
-    uLongf n = uLongf(room);
-    if (uncompress(reinterpret_cast<Bytef *>(out.data()), &n, reinterpret_cast<const Bytef *>(stream.constData()),
-                   uLong(stream.size()))
-        != Z_OK)
-        return {};
-    out.truncate(qsizetype(n));
-    return out;
 }
 
 TDocumentRecord emptyDocument()
