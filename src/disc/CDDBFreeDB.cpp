@@ -293,17 +293,23 @@ void TCDDBFreeDB::HelloReply(int code, const QStringList &lines)
     }
 }
 
+void TCDDBFreeDB::TakeMatch(const tDiscResult &match)
+{
+    // The one disc the server names: reported, then read when asked to.
+    FCurrentMatch = match;
+    emit OnQueryCDDB();
+    emit OnDiscFound();
+    FBusy = false;
+    if (AutoDownloadDiscInfo)
+        DownloadDiscInfo();
+}
+
 void TCDDBFreeDB::QueryReply(int code, const QStringList &lines)
 {
     if (code == 200) {
         tDiscResult match;
         ParseMatchLine(StatusLine(lines).mid(4), match);
-        FCurrentMatch = match;
-        emit OnQueryCDDB();
-        emit OnDiscFound();
-        FBusy = false;
-        if (AutoDownloadDiscInfo)
-            DownloadDiscInfo();
+        TakeMatch(match);
         return;
     }
     if (code == 202) {
@@ -323,12 +329,7 @@ void TCDDBFreeDB::QueryReply(int code, const QStringList &lines)
                 FMatches << match;
         }
         if (code == 210 && FMatches.size() == 1) {
-            FCurrentMatch = FMatches.first();
-            emit OnQueryCDDB();
-            emit OnDiscFound();
-            FBusy = false;
-            if (AutoDownloadDiscInfo)
-                DownloadDiscInfo();
+            TakeMatch(FMatches.first());
             return;
         }
         OfferMatches();

@@ -132,6 +132,7 @@ private:
     void GreetingReply(int code, const QStringList &lines);
     void HelloReply(int code, const QStringList &lines);
     void QueryReply(int code, const QStringList &lines);
+    void TakeMatch(const tDiscResult &match);
     void ReadReply(int code, const QStringList &lines);
     void SitesReply(int code, const QStringList &lines);
     void QuitReply();

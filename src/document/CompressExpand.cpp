@@ -48,18 +48,25 @@ QByteArray ExpandDocument(QByteArrayView file)
     zs.avail_out = uInt(out.size());
     const auto *in = reinterpret_cast<const Bytef *>(file.data());
     qsizetype inLeft = file.size();
+    // Hands zlib the next piece of the file when it has used the last one;
+    // false when the file is used up.
+    auto refill = [&] {
+        if (zs.avail_in > 0)
+            return true;
+        if (inLeft == 0)
+            return false;
+        const uInt n = uInt(std::min<qsizetype>(inLeft, MaxChunk));
+        zs.next_in = const_cast<Bytef *>(in);
+        zs.avail_in = n;
+        in += n;
+        inLeft -= n;
+        return true;
+    };
 
     int rc = Z_OK;
     while (zs.avail_out > 0) {
-        if (zs.avail_in == 0) {
-            if (inLeft == 0)
-                break; // the stream is cut short
-            const uInt n = uInt(std::min<qsizetype>(inLeft, MaxChunk));
-            zs.next_in = const_cast<Bytef *>(in);
-            zs.avail_in = n;
-            in += n;
-            inLeft -= n;
-        }
+        if (!refill())
+            break; // the stream is cut short
         rc = inflate(&zs, Z_NO_FLUSH);
         if (rc == Z_STREAM_END)
             break;
@@ -78,13 +85,7 @@ QByteArray ExpandDocument(QByteArrayView file)
         for (;;) {
             zs.next_out = &extra;
             zs.avail_out = 1;
-            if (zs.avail_in == 0 && inLeft > 0) {
-                const uInt n = uInt(std::min<qsizetype>(inLeft, MaxChunk));
-                zs.next_in = const_cast<Bytef *>(in);
-                zs.avail_in = n;
-                in += n;
-                inLeft -= n;
-            }
+            refill();
             rc = inflate(&zs, Z_NO_FLUSH);
             if (rc == Z_STREAM_END || zs.avail_out == 0)
                 break; // the end, or more data than the record needs
