@@ -6,7 +6,7 @@
 #include "DocumentFile.h"
 #include "StartupLayout.h"
 #include "TTarvikApplication.h"
-#include "TestSupport.h"
+#include "BenchApp.h"
 #include "TfrmTarvik.h"
 #include "VelCDImageElement.h"
 #include "VelMeasureRoutines.h"
@@ -33,11 +33,7 @@ long peakKiB()
 
 int main(int argc, char *argv[])
 {
-    std::unique_ptr<QTemporaryDir> home(TarvikTest::isolateUserFolders());
-    TTarvikApplication app(argc, argv);
-    app.setOrganizationName(QStringLiteral("Renvald"));
-    app.setApplicationName(QStringLiteral("Tarvik"));
-    StartupLayout::SetScreenSizeOverride(QSize(1024, 768));
+    TBenchApp bench(argc, argv);
 
     QTemporaryDir temp;
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : temp.path();

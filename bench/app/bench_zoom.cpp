@@ -4,7 +4,7 @@
 
 #include "StartupLayout.h"
 #include "TTarvikApplication.h"
-#include "TestSupport.h"
+#include "BenchApp.h"
 #include "TfrmTarvik.h"
 #include "VelMeasureRoutines.h"
 
@@ -19,11 +19,7 @@
 
 int main(int argc, char *argv[])
 {
-    std::unique_ptr<QTemporaryDir> home(TarvikTest::isolateUserFolders());
-    TTarvikApplication app(argc, argv);
-    app.setOrganizationName(QStringLiteral("Renvald"));
-    app.setApplicationName(QStringLiteral("Tarvik"));
-    StartupLayout::SetScreenSizeOverride(QSize(1024, 768));
+    TBenchApp bench(argc, argv);
 
     QTemporaryDir pictures;
     QImage photo(1600, 1200, QImage::Format_RGB32);

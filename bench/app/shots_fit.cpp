@@ -4,7 +4,7 @@
 
 #include "StartupLayout.h"
 #include "TTarvikApplication.h"
-#include "TestSupport.h"
+#include "BenchApp.h"
 #include "TfrmTarvik.h"
 #include "VelCDImageElement.h"
 
@@ -17,16 +17,11 @@
 
 int main(int argc, char *argv[])
 {
-    std::unique_ptr<QTemporaryDir> home(TarvikTest::isolateUserFolders());
-    TTarvikApplication app(argc, argv);
-    app.setOrganizationName(QStringLiteral("Renvald"));
-    app.setApplicationName(QStringLiteral("Tarvik"));
-    app.setApplicationDisplayName(QStringLiteral("Tarvik"));
+    TBenchApp bench(argc, argv);
     if (argc < 3)
         return 2;
     const QString picture = QString::fromLocal8Bit(argv[1]);
     const QString out = QString::fromLocal8Bit(argv[2]);
-    StartupLayout::SetScreenSizeOverride(QSize(1024, 768));
     TfrmTarvik w;
     w.show();
     while (w.FFirstActivation)
