@@ -10,6 +10,16 @@
 #include <QPrinter>
 #include <QPushButton>
 
+namespace {
+
+// The grid pages are drawn on. Texts and lines are sent as outlines and the
+// spooler renders them at the printer's own resolution; pictures are sent
+// with this many pixels per inch, what photographic print needs, rather
+// than the 1200 Qt's high resolution would ask of a 24-megapixel photo.
+constexpr int PrinterDpi = 300;
+
+} // namespace
+
 TPrinterMargins GetPrinterMargins(QPrinter &printer)
 {
     printer.setPageOrientation(QPageLayout::Portrait);
@@ -41,6 +51,7 @@ void RunPrinterSetup(QWidget *parent, QPrinter &printer)
 TPrinterJob::TPrinterJob()
     : FOwnPrinter(std::make_unique<QPrinter>(QPrinter::HighResolution)), FPrinter(FOwnPrinter.get())
 {
+    FPrinter->setResolution(PrinterDpi);
 }
 
 TPrinterJob::TPrinterJob(QPrinter &printer, TMode mode)
@@ -57,8 +68,12 @@ TPrinterJob::~TPrinterJob()
 TPrinterMargins TPrinterJob::GetPrinterMargins()
 {
     FJobOrientation = QPageLayout::Portrait;
-    if (FMode == Spool || !FPainter)
+    if (FMode == Spool || !FPainter) {
+        // The setup dialog may have given the printer another engine.
+        if (FOwnPrinter && FPrinter->resolution() != PrinterDpi)
+            FPrinter->setResolution(PrinterDpi);
         return ::GetPrinterMargins(*FPrinter);
+    }
     return PrinterMarginsOf(FPrinter->pageLayout());
 }
 

@@ -41,7 +41,7 @@ public:
         Continuous, // every job on one run of pages, ended by Finish()
     };
 
-    // A printer of its own at high resolution.
+    // A printer of its own, drawn on at 300 pixels per inch.
     TPrinterJob();
     // A printer owned elsewhere (the preview's).
     TPrinterJob(QPrinter &printer, TMode mode);
