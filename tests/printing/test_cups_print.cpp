@@ -31,6 +31,7 @@ struct TSheet {
 QList<TSheet> Sheets(const QString &pdf)
 {
     QProcess info;
+    info.setStandardErrorFile(QProcess::nullDevice());
     info.start(QStringLiteral("pdfinfo"), {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
                                            QStringLiteral("99"), pdf});
     info.waitForFinished(30000);
@@ -53,8 +54,11 @@ QList<TSheet> Sheets(const QString &pdf)
 // The box around everything printed on each sheet, at 30 pixels per inch.
 QList<QRect> PrintedBoxes(const QString &pdf, const QString &scratch)
 {
-    QProcess::execute(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("30"), QStringLiteral("-png"),
-                                                   pdf, scratch});
+    QProcess render;
+    // cups-pdf's fonts make poppler complain about every glyph
+    render.setStandardErrorFile(QProcess::nullDevice());
+    render.start(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("30"), QStringLiteral("-png"), pdf, scratch});
+    render.waitForFinished(30000);
     QList<QRect> boxes;
     const QFileInfo base(scratch);
     QFileInfoList pages = QDir(base.path()).entryInfoList({base.fileName() + QStringLiteral("-*.png")}, QDir::Files,
