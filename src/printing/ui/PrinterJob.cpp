@@ -28,7 +28,10 @@ TPrinterMargins GetPrinterMargins(QPrinter &printer)
 
 void SetPrinterCopies(QPrinter &printer, int copies)
 {
-    if (!printer.isValid())
+    // Without any print queue Qt offers a PDF writer with no file to write:
+    // there is no printer to take the count.
+    const bool nowhere = printer.outputFormat() == QPrinter::PdfFormat && printer.outputFileName().isEmpty();
+    if (!printer.isValid() || nowhere)
         throw ETarvikError(VelPrinterUtils::PrinterCopiesError);
     printer.setCopyCount(copies);
 }

@@ -27,7 +27,7 @@ class QWidget;
 // printable area in inches.
 TPrinterMargins GetPrinterMargins(QPrinter &printer);
 // SetPrinterCopies. Throws ETarvikError "Could not set printer copies" for
-// a printer that is not there.
+// a printer that is not there (no print queue and no file to print into).
 void SetPrinterCopies(QPrinter &printer, int copies);
 // The printer setup dialog over `printer`. Its answer and any failure are
 // ignored: the printer keeps whatever the dialog left in it.
