@@ -106,7 +106,7 @@ void TPdfPrintJob::DoAbort()
 
 void TPdfPrintJob::Commit()
 {
-    if (Aborted() || !FPainter)
+    if (PrintAborted() || !FPainter)
         return;
     if (FPainter->isActive())
         FPainter->end();

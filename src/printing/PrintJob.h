@@ -71,7 +71,7 @@ public:
 
     // PrintAborted: set by AbortJob, cleared when a cover job or a label run
     // starts.
-    bool Aborted() const { return FAborted; }
+    bool PrintAborted() const { return FAborted; }
     void ClearAborted() { FAborted = false; }
 
     // Called before every drawing step; may call AbortJob.

@@ -107,7 +107,7 @@ QImage TElementPrinter::LoadPrintPicture(const TImageElementRecord &image, QSize
 
 void TElementPrinter::PrintSizedImage(const TImageElementRecord &image, double h, double v)
 {
-    if (FJob.Aborted())
+    if (FJob.PrintAborted())
         return;
     QRect rect;
     if (image.FitStyle == fsFrontInside) {
@@ -129,7 +129,7 @@ void TElementPrinter::PrintSizedImage(const TImageElementRecord &image, double h
 
 void TElementPrinter::PrintHalfImage(int half, const TImageElementRecord &image, float h, float v)
 {
-    if (FJob.Aborted())
+    if (FJob.PrintAborted())
         return;
     const int left = X(h), top = Y(v);
     const QRect rect = half == 1
@@ -227,9 +227,9 @@ TPrintOutcome TCoverPrinter::PrintCover(TPrintKind kind)
             break;
         case pkAll:
             FJob.BeginJob(title);
-            if (!FJob.Aborted())
+            if (!FJob.PrintAborted())
                 Page(pkFrontInside, loH, loV);
-            if (!FJob.Aborted()) {
+            if (!FJob.PrintAborted()) {
                 if (portrait) {
                     FJob.EndJob();
                     FJob.SetOrientation(QPageLayout::Portrait);
@@ -252,23 +252,23 @@ TPrintOutcome TCoverPrinter::PrintCover(TPrintKind kind)
             } else {
                 FJob.BeginJob(title);
                 Page(pkFront, loH, loV);
-                if (!FJob.Aborted())
+                if (!FJob.PrintAborted())
                     FJob.NewPage();
                 Page(pkBack, loH, loV);
             }
             break;
         }
-        if (!FJob.Aborted())
+        if (!FJob.PrintAborted())
             FJob.EndJob();
     } catch (const std::exception &e) {
         const int code = errno;
-        if (!FJob.Aborted())
+        if (!FJob.PrintAborted())
             FJob.AbortJob();
         outcome.Status = TPrintOutcome::Failed;
         outcome.UserMessage = Str(2700) + QString::number(code) + Str(2705);
         outcome.Reason = QString::fromUtf8(e.what());
     }
-    if (outcome.Status != TPrintOutcome::Failed && FJob.Aborted())
+    if (outcome.Status != TPrintOutcome::Failed && FJob.PrintAborted())
         outcome.Status = TPrintOutcome::Aborted;
     outcome.UnreadablePictures = UnreadablePictures();
     return outcome;
@@ -316,7 +316,7 @@ void TCoverPrinter::PrintElements(TPrintKind kind, double h, double v)
     const TCoverSettings &s = FSettings;
 
     // Pictures fitted over both covers first, whatever surface holds them.
-    for (int i = 0; i < ImageSlotCount && !FJob.Aborted(); ++i) {
+    for (int i = 0; i < ImageSlotCount && !FJob.PrintAborted(); ++i) {
         const TImageElementRecord &img = doc.Images[size_t(i)];
         if (!img.isUsed() || img.FitStyle != fsFrontInside)
             continue;
@@ -345,7 +345,7 @@ void TCoverPrinter::PrintElements(TPrintKind kind, double h, double v)
     SortByOrder(back, doc);
 
     // On a front-and-inside page the two covers' pictures alternate.
-    for (int k = 0; k < ImageSlotCount && !FJob.Aborted(); ++k) {
+    for (int k = 0; k < ImageSlotCount && !FJob.PrintAborted(); ++k) {
         if ((kind == pkFrontInside || kind == pkFront) && k < front.size())
             PrintSizedImage(doc.Images[size_t(front[k])], kind == pkFrontInside ? h + s.InsideWidth : h, v);
         if ((kind == pkFrontInside || kind == pkInside) && k < inside.size())
@@ -354,7 +354,7 @@ void TCoverPrinter::PrintElements(TPrintKind kind, double h, double v)
             PrintSizedImage(doc.Images[size_t(back[k])], h, v);
     }
 
-    for (int i = 0; i < TextSlotCount && !FJob.Aborted(); ++i) {
+    for (int i = 0; i < TextSlotCount && !FJob.PrintAborted(); ++i) {
         const TTextElementRecord &t = doc.Texts[size_t(i)];
         if (!t.isUsed())
             continue;

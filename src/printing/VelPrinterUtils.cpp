@@ -36,6 +36,16 @@ QFont PrinterRotatedFont(const QFont &canvasFont)
     return f;
 }
 
+void SetPrinterRotatedFont(QPainter &painter, const QFont &canvasFont, int angle)
+{
+    if (!painter.isActive())
+        throw ETarvikError(RotatedFontError);
+    painter.setFont(PrinterRotatedFont(canvasFont));
+    // Counter-clockwise on paper, where y grows downward.
+    if (angle % 360 != 0)
+        painter.rotate(-angle);
+}
+
 QPointF RotatedTextAnchor(double x, double y, int w, int t, int angle)
 {
     switch (angle) {
@@ -53,8 +63,8 @@ QPointF RotatedTextAnchor(double x, double y, int w, int t, int angle)
 void PrintRotatedText(TPrintJob &job, const TCanvasText &canvas, const QString &text, int angle, float x, float y)
 {
     try {
-        const QFont font = PrinterRotatedFont(canvas.Font);
-        const QFontMetrics fm(font);
+        const QFont canvasFont = canvas.Font;
+        const QFontMetrics fm(PrinterRotatedFont(canvasFont));
         const int w = fm.horizontalAdvance(text);
         const int t = fm.height();
         const int ascent = fm.ascent();
@@ -62,16 +72,13 @@ void PrintRotatedText(TPrintJob &job, const TCanvasText &canvas, const QString &
         const QPoint anchor(VelMeasureRoutines::RoundEven(at.x()), VelMeasureRoutines::RoundEven(at.y()));
         const QColor color = canvas.Color;
         const std::optional<QColor> background = canvas.Background;
+        // The job's painter state is restored after the step: the next
+        // text starts from an unrotated font.
         job.Draw([=](QPainter &p) {
-            if (!p.isActive())
-                throw ETarvikError(RotatedTextError);
             p.translate(anchor);
-            // Counter-clockwise on paper, where y grows downward.
-            if (angle % 360 != 0)
-                p.rotate(-angle);
+            SetPrinterRotatedFont(p, canvasFont, angle);
             if (background)
                 p.fillRect(QRect(0, 0, w, t), *background);
-            p.setFont(font);
             p.setPen(color);
             p.drawText(QPoint(0, ascent), text);
         });

@@ -17,6 +17,7 @@
 #include <optional>
 
 class QImage;
+class QPainter;
 class TPrintJob;
 
 namespace VelPrinterUtils {
@@ -37,11 +38,16 @@ struct TCanvasText {
 // 12 pt tall at 300, 600 or 1200 pixels per inch.
 int PrinterFontPixelSize(int points, int printerPpiY);
 
-// SetPrinterRotatedFont: the font a text is printed with, made from the
-// canvas font: its family, pixel size, weight (bold 700, else 400), italic,
-// underline and strike-out, outline glyphs only, drawn at proof quality.
-// The rotation itself is the painter's (PrintRotatedText).
+// The font a text is printed with, made from the canvas font: its family,
+// pixel size, weight (bold 700, else 400), italic, underline and
+// strike-out, outline glyphs only, drawn at proof quality.
 QFont PrinterRotatedFont(const QFont &canvasFont);
+
+// Gives the painter PrinterRotatedFont(canvasFont), turned `angle` degrees
+// counter-clockwise about the painter's origin (an escapement of angle x 10
+// tenths of a degree). Throws ETarvikError RotatedFontError when the
+// painter cannot take it.
+void SetPrinterRotatedFont(QPainter &painter, const QFont &canvasFont, int angle);
 
 // Where a text of w x t device pixels is written so that, turned `angle`
 // degrees counter-clockwise about that point, it fills the box whose

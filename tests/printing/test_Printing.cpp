@@ -538,7 +538,7 @@ private slots:
         QVERIFY(outcome.UserMessage.startsWith(QStringLiteral("An error (")));
         QVERIFY(outcome.UserMessage.endsWith(QStringLiteral(") occurred during the printing process")));
         QCOMPARE(outcome.Reason, QStringLiteral("paper jam"));
-        QVERIFY(job.Aborted());
+        QVERIFY(job.PrintAborted());
 
         // A copy count the printer refuses reaches the caller in its own
         // words, and no job begins.

@@ -1,10 +1,13 @@
 // The print options dialog and the progress window, driven with real clicks
 // and printing onto page images: the margin check, the stored options, the
-// kinds and copies, the abort button, and a printing error.
+// kinds and copies, the abort button, and a printing error. Also the
+// helpers on a real QPrinter, and its job reaching the printer only when it
+// ends.
 
 #include "ImagePrintJob.h"
 #include "MessageBoxes.h"
 #include "PrintTestSupport.h"
+#include "PrinterJob.h"
 #include "PrintingDialog.h"
 #include "TVKRegistry.h"
 #include "TVelWinSpinEdit.h"
@@ -13,6 +16,7 @@
 #include "TfrmPrinting.h"
 
 #include <QCheckBox>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -197,6 +201,56 @@ private slots:
         QTRY_VERIFY(std::none_of(QApplication::topLevelWidgets().cbegin(), QApplication::topLevelWidgets().cend(),
                                  [](QWidget *w) { return qobject_cast<TfrmPrintingDialog *>(w); }));
         QVERIFY(!dialog.isVisible());
+    }
+
+    void printerHelpers()
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        printer.setPageMargins(QMarginsF(0.25, 0.17, 0.3, 0.5), QPageLayout::Inch);
+        printer.setPageOrientation(QPageLayout::Landscape);
+        // the sheet held upright, whatever the orientation before; the
+        // printer is left upright
+        const TPrinterMargins m = GetPrinterMargins(printer);
+        QCOMPARE(printer.pageLayout().orientation(), QPageLayout::Portrait);
+        QVERIFY(qAbs(m.PaperWidth - 8.27f) < 0.01f && qAbs(m.PaperHeight - 11.69f) < 0.01f);
+        QVERIFY(qAbs(m.Left - 0.25f) < 1e-3f && qAbs(m.Top - 0.17f) < 1e-3f);
+        QVERIFY(qAbs(m.Right - 0.3f) < 1e-3f && qAbs(m.Bottom - 0.5f) < 1e-3f);
+
+        // no queue and no file to print into: no copy count to set
+        try {
+            SetPrinterCopies(printer, 2);
+            QFAIL("no error");
+        } catch (const ETarvikError &e) {
+            QCOMPARE(e.message(), QStringLiteral("Could not set printer copies"));
+        }
+    }
+
+    void printerJobSendsOnlyWhatEnds()
+    {
+        QTemporaryDir dir;
+        TCoverDocument doc = EmptyDocument();
+        doc.Record.Texts[0] = Text(QStringLiteral("Front"), TSurfaceCode::Front, 1, 1);
+        const QString aborted = dir.filePath(QStringLiteral("aborted.pdf"));
+        const QString printed = dir.filePath(QStringLiteral("printed.pdf"));
+        {
+            TPrinterJob job;
+            job.Printer().setOutputFileName(aborted);
+            int steps = 0;
+            job.BetweenSteps = [&] {
+                if (++steps == 3)
+                    job.AbortJob();
+            };
+            QCOMPARE(TCoverPrinter(job, doc, TCoverPrintOptions()).PrintCover(pkAll).Status, TPrintOutcome::Aborted);
+        }
+        QVERIFY(!QFile::exists(aborted)); // nothing of it reached the printer
+        TPrinterJob job;
+        job.Printer().setOutputFileName(printed);
+        QCOMPARE(TCoverPrinter(job, doc, TCoverPrintOptions()).PrintCover(pkAll).Status, TPrintOutcome::Printed);
+        QFile pdf(printed);
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QCOMPARE(pdf.readAll().count("/Type /Page\n"), 2);
     }
 
     void printingErrorIsReported()
