@@ -135,10 +135,14 @@ QByteArray desktopEntry(const QString &exec, const QStringList &mimeTypes)
     return s.toUtf8();
 }
 
-// Removes a file this registration wrote, when its content is exactly what
-// `rewrite` makes of it; true when it was removed.
-bool removeIfUnchanged(const QString &path, const std::function<QByteArray(const QString &)> &rewrite)
+// Removes a per-user file this registration wrote, when its content is
+// exactly what `rewrite` makes of it; true when it was removed. The
+// installed file itself (a program installed into ~/.local) is never taken.
+bool removeIfUnchanged(const QString &path, const QString &installedPath,
+                       const std::function<QByteArray(const QString &)> &rewrite)
 {
+    if (QFileInfo(path).canonicalFilePath() == QFileInfo(installedPath).canonicalFilePath())
+        return false;
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
         return false;
@@ -231,6 +235,16 @@ QString InstalledDesktopEntry(const QString &programPath)
            + DesktopFileName;
 }
 
+namespace {
+
+QString installedPackage(const QString &programPath)
+{
+    return ShippedData::InstalledShareFolder(QFileInfo(programPath).absolutePath())
+           + QLatin1String("/mime/packages/tarvik.xml");
+}
+
+} // namespace
+
 void Register(const QString &extension, const QString &programPath, const QString &description)
 {
     QString ext = extension.toLower();
@@ -244,10 +258,10 @@ void Register(const QString &extension, const QString &programPath, const QStrin
     bool packageChanged = false;
     bool entryChanged = false;
     if (QFileInfo::exists(InstalledDesktopEntry(programPath))) {
-        packageChanged = removeIfUnchanged(packagePath, [](const QString &text) {
+        packageChanged = removeIfUnchanged(packagePath, installedPackage(programPath), [](const QString &text) {
             return packageXml(parsePackage(text));
         });
-        entryChanged = removeIfUnchanged(desktopPath, [](const QString &text) {
+        entryChanged = removeIfUnchanged(desktopPath, InstalledDesktopEntry(programPath), [](const QString &text) {
             return desktopEntry(desktopValue(text, QStringLiteral("Exec")),
                                 desktopValue(text, QStringLiteral("MimeType")).split(QLatin1Char(';'), Qt::SkipEmptyParts));
         });

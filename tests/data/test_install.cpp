@@ -247,6 +247,7 @@ private slots:
         QVERIFY2(r.err.contains(err), qPrintable(r.err));
     }
 
+    // (last: it rewrites the installed files)
     void installedProgramLeavesItsEntryInCharge()
     {
         const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
@@ -279,6 +280,17 @@ private slots:
         const QByteArray edited = fileBytes(userEntry);
         XdgFileTypes::Register("tvk", installed, "Tarvik file");
         QCOMPARE(fileBytes(userEntry), edited);
+
+        // installed into the per-user folders themselves (--prefix ~/.local),
+        // where a build's registration rewrote the installed files: they are
+        // the only entry and package there, and stay
+        const QByteArray savedDataHome = qgetenv("XDG_DATA_HOME");
+        auto restore = qScopeGuard([savedDataHome] { qputenv("XDG_DATA_HOME", savedDataHome); });
+        qputenv("XDG_DATA_HOME", QFile::encodeName(share));
+        XdgFileTypes::Register("tvk", "/home/u/src/build/tarvik", "Tarvik file");
+        XdgFileTypes::Register("tvk", installed, "Tarvik file");
+        QVERIFY(QFile::exists(desktopFile));
+        QVERIFY(QFile::exists(share + "/mime/packages/tarvik.xml"));
     }
 };
 
