@@ -13,6 +13,14 @@ if [ "${1:-}" = "--test" ]; then
   # the tests read cue sheets and run under the offscreen platform; the
   # fuzz target and the look at the program need these as well
   PACKAGES+=(xvfb)
+  # the install test checks the desktop entry, the file types and the
+  # AppStream description with the desktop's own tools
+  PACKAGES+=(desktop-file-utils shared-mime-info appstream)
+fi
+if [ "${1:-}" = "--package" ]; then
+  # CPack's Debian generator: dpkg-shlibdeps computes the dependencies, and
+  # file tells it which installed files are programs
+  PACKAGES+=(dpkg-dev file)
 fi
 
 missing=()
