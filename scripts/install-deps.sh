@@ -15,6 +15,14 @@ if [ "${1:-}" = "--test" ]; then
   # is tested through a CUPS queue of cups-pdf, and PDF pages are measured
   # with poppler's tools.
   PACKAGES+=(xvfb cups printer-driver-cups-pdf poppler-utils)
+  # the install test checks the desktop entry, the file types and the
+  # AppStream description with the desktop's own tools
+  PACKAGES+=(desktop-file-utils shared-mime-info appstream)
+fi
+if [ "${1:-}" = "--package" ]; then
+  # CPack's Debian generator: dpkg-shlibdeps computes the dependencies, and
+  # file tells it which installed files are programs
+  PACKAGES+=(dpkg-dev file)
 fi
 
 missing=()

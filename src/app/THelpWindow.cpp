@@ -1,5 +1,7 @@
 #include "THelpWindow.h"
 
+#include "ShippedData.h"
+
 #include <QAction>
 #include <QPointer>
 #include <QTextBrowser>
@@ -43,9 +45,17 @@ THelpWindow::THelpWindow(QWidget *parent)
     v->addWidget(FBrowser);
 }
 
+QUrl THelpWindow::UrlOfPage(const QString &page)
+{
+    const QString file = ShippedData::Locate(QStringLiteral("help/") + page);
+    return file.isEmpty() ? QUrl(QStringLiteral("qrc:/help/") + page) : QUrl::fromLocalFile(file);
+}
+
 QUrl THelpWindow::UrlOfContext(int context)
 {
-    return QUrl(QStringLiteral("qrc:/help/contents.html#ctx%1").arg(context));
+    QUrl url = UrlOfPage(QStringLiteral("contents.html"));
+    url.setFragment(QStringLiteral("ctx%1").arg(context));
+    return url;
 }
 
 void THelpWindow::showUrl(const QUrl &url)
@@ -63,12 +73,12 @@ QUrl THelpWindow::currentUrl() const
 
 void THelpWindow::ShowContents()
 {
-    showUrl(QUrl(QStringLiteral("qrc:/help/contents.html")));
+    showUrl(UrlOfPage(QStringLiteral("contents.html")));
 }
 
 void THelpWindow::ShowIndex()
 {
-    showUrl(QUrl(QStringLiteral("qrc:/help/index.html")));
+    showUrl(UrlOfPage(QStringLiteral("index.html")));
 }
 
 void THelpWindow::ShowContext(int context)

@@ -1,5 +1,6 @@
 #include "XdgFileTypes.h"
 
+#include "ShippedData.h"
 #include "TarvikError.h"
 
 #include <QDir>
@@ -11,6 +12,8 @@
 #include <QStringList>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
+
+#include <functional>
 
 namespace XdgFileTypes {
 
@@ -49,11 +52,11 @@ void writeFile(const QString &path, const QByteArray &content)
         throw ETarvikError(QStringLiteral("Failed to set data for '%1'").arg(path));
 }
 
-// The types of an existing package; a damaged package counts as empty.
-QList<TMimeType> readPackage(const QString &path)
+// The types of a package's text; a damaged package counts as empty.
+QList<TMimeType> parsePackage(const QString &text)
 {
     QList<TMimeType> types;
-    QXmlStreamReader xml(readText(path));
+    QXmlStreamReader xml(text);
     TMimeType *current = nullptr;
     while (!xml.atEnd()) {
         xml.readNext();
@@ -99,30 +102,53 @@ QByteArray packageXml(const QList<TMimeType> &types)
     return out;
 }
 
-// MimeType entries of an existing desktop entry, in their order.
-QStringList desktopMimeTypes(const QString &path)
+// The value of `key` in desktop entry text, or a null string.
+QString desktopValue(const QString &text, const QString &key)
 {
-    const QStringList lines = readText(path).split(QLatin1Char('\n'));
+    const QString prefix = key + QLatin1Char('=');
+    const QStringList lines = text.split(QLatin1Char('\n'));
     for (const QString &line : lines) {
-        if (line.startsWith(QLatin1String("MimeType=")))
-            return line.mid(9).split(QLatin1Char(';'), Qt::SkipEmptyParts);
+        if (line.startsWith(prefix))
+            return line.mid(prefix.size());
     }
     return {};
 }
 
-QByteArray desktopEntry(const QString &programPath, const QStringList &mimeTypes)
+// MimeType entries of an existing desktop entry, in their order.
+QStringList desktopMimeTypes(const QString &path)
+{
+    return desktopValue(readText(path), QStringLiteral("MimeType")).split(QLatin1Char(';'), Qt::SkipEmptyParts);
+}
+
+QByteArray desktopEntry(const QString &exec, const QStringList &mimeTypes)
 {
     QString s;
     s += QLatin1String("[Desktop Entry]\n");
     s += QLatin1String("Type=Application\n");
     s += QLatin1String("Name=Tarvik\n");
     s += QLatin1String("Comment=Design and print CD covers and disc labels\n");
-    s += QLatin1String("Exec=") + DesktopExec(programPath) + QLatin1Char('\n');
+    s += QLatin1String("Exec=") + exec + QLatin1Char('\n');
     s += QLatin1String("Icon=tarvik\n");
     s += QLatin1String("Terminal=false\n");
     s += QLatin1String("Categories=Graphics;Office;\n");
     s += QLatin1String("MimeType=") + mimeTypes.join(QLatin1Char(';')) + QLatin1String(";\n");
     return s.toUtf8();
+}
+
+// Removes a per-user file this registration wrote, when its content is
+// exactly what `rewrite` makes of it; true when it was removed. The
+// installed file itself (a program installed into ~/.local) is never taken.
+bool removeIfUnchanged(const QString &path, const QString &installedPath,
+                       const std::function<QByteArray(const QString &)> &rewrite)
+{
+    if (QFileInfo(path).canonicalFilePath() == QFileInfo(installedPath).canonicalFilePath())
+        return false;
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray content = f.readAll();
+    f.close();
+    return content == rewrite(QString::fromUtf8(content)) && QFile::remove(path);
 }
 
 void runIfInstalled(const QString &program, const QString &folder)
@@ -203,6 +229,22 @@ QString SetDefaultApplication(const QString &mimeAppsList, const QString &mimeTy
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
+QString InstalledDesktopEntry(const QString &programPath)
+{
+    return ShippedData::InstalledShareFolder(QFileInfo(programPath).absolutePath()) + QLatin1String("/applications/")
+           + DesktopFileName;
+}
+
+namespace {
+
+QString installedPackage(const QString &programPath)
+{
+    return ShippedData::InstalledShareFolder(QFileInfo(programPath).absolutePath())
+           + QLatin1String("/mime/packages/tarvik.xml");
+}
+
+} // namespace
+
 void Register(const QString &extension, const QString &programPath, const QString &description)
 {
     QString ext = extension.toLower();
@@ -210,32 +252,47 @@ void Register(const QString &extension, const QString &programPath, const QStrin
         ext.remove(0, 1);
     const QString type = MimeTypeOfExtension(ext);
     const QString data = dataHome();
-
     const QString packagePath = data + QLatin1String("/mime/packages/tarvik.xml");
-    QList<TMimeType> types = readPackage(packagePath);
-    const TMimeType mine{type, description, {QStringLiteral("*.") + ext}};
-    bool replaced = false;
-    for (TMimeType &t : types) {
-        if (t.type == type) {
-            t = mine;
-            replaced = true;
-        }
-    }
-    if (!replaced)
-        types.append(mine);
-    writeFile(packagePath, packageXml(types));
-
     const QString desktopPath = data + QLatin1String("/applications/") + DesktopFileName;
-    QStringList mimeTypes = desktopMimeTypes(desktopPath);
-    if (!mimeTypes.contains(type))
-        mimeTypes.append(type);
-    writeFile(desktopPath, desktopEntry(programPath, mimeTypes));
+
+    bool packageChanged = false;
+    bool entryChanged = false;
+    if (QFileInfo::exists(InstalledDesktopEntry(programPath))) {
+        packageChanged = removeIfUnchanged(packagePath, installedPackage(programPath), [](const QString &text) {
+            return packageXml(parsePackage(text));
+        });
+        entryChanged = removeIfUnchanged(desktopPath, InstalledDesktopEntry(programPath), [](const QString &text) {
+            return desktopEntry(desktopValue(text, QStringLiteral("Exec")),
+                                desktopValue(text, QStringLiteral("MimeType")).split(QLatin1Char(';'), Qt::SkipEmptyParts));
+        });
+    } else {
+        QList<TMimeType> types = parsePackage(readText(packagePath));
+        const TMimeType mine{type, description, {QStringLiteral("*.") + ext}};
+        bool replaced = false;
+        for (TMimeType &t : types) {
+            if (t.type == type) {
+                t = mine;
+                replaced = true;
+            }
+        }
+        if (!replaced)
+            types.append(mine);
+        writeFile(packagePath, packageXml(types));
+
+        QStringList mimeTypes = desktopMimeTypes(desktopPath);
+        if (!mimeTypes.contains(type))
+            mimeTypes.append(type);
+        writeFile(desktopPath, desktopEntry(DesktopExec(programPath), mimeTypes));
+        packageChanged = entryChanged = true;
+    }
 
     const QString mimeApps = configHome() + QLatin1String("/mimeapps.list");
     writeFile(mimeApps, SetDefaultApplication(readText(mimeApps), type, DesktopFileName).toUtf8());
 
-    runIfInstalled(QStringLiteral("update-mime-database"), data + QLatin1String("/mime"));
-    runIfInstalled(QStringLiteral("update-desktop-database"), data + QLatin1String("/applications"));
+    if (packageChanged)
+        runIfInstalled(QStringLiteral("update-mime-database"), data + QLatin1String("/mime"));
+    if (entryChanged)
+        runIfInstalled(QStringLiteral("update-desktop-database"), data + QLatin1String("/applications"));
 }
 
 } // namespace XdgFileTypes

@@ -38,6 +38,10 @@ private slots:
         QTest::newRow("no command") << QStringList{} << 2 << "" << "Usage:";
         QTest::newRow("unknown command") << QStringList{"play", "x"} << 2 << "" << "Usage:";
         QTest::newRow("unknown option") << QStringList{"toc", "--bogus", "x"} << 2 << "" << "bogus";
+        QTest::newRow("unknown option shows the help") << QStringList{"--bogus"} << 2 << "" << "Options:\n";
+        QTest::newRow("help") << QStringList{"--help"} << 0 << "Usage:\n  tarvik-disc drives\n" << "";
+        QTest::newRow("help beside a command") << QStringList{"toc", "x", "-h"} << 0 << "--choose N" << "";
+        QTest::newRow("version") << QStringList{"--version"} << 0 << "tarvik-disc " TARVIK_VERSION "\n" << "";
         QTest::newRow("drives") << QStringList{"drives"} << 0 << "" << "";
         QTest::newRow("toc") << QStringList{"toc", "CUE"} << 0 << "Track 01  00:02:00  audio\n" << "";
         QTest::newRow("toc lead-out") << QStringList{"toc", "CUE"} << 0 << "Lead-out  35:20:00\n" << "";

@@ -20,9 +20,18 @@ const char *const UsageText =
     "  tarvik-disc lookup DRIVE-OR-IMAGE [--server HOST:PORT] [--user EMAIL] [--local FOLDER] [--save] [--choose N]\n"
     "\n"
     "DRIVE-OR-IMAGE is a CD device (such as /dev/sr0) or a disc image: a cue sheet or a cdrdao toc file.\n"
-    "lookup looks in the local CDDB folder first (--local), then asks the server (default\n"
-    "gnudb.gnudb.org:8880); --save writes the entry found into the local folder. When the server offers\n"
-    "several discs they are listed and the first is taken, or match N with --choose N.\n";
+    "drives lists the CD drives, toc the tracks of a disc, id its CDDB disc identifier and query;\n"
+    "lookup looks in the local CDDB folder first, then asks the server.\n"
+    "\n"
+    "Options:\n"
+    "  --server HOST:PORT  CDDB server (default gnudb.gnudb.org:8880)\n"
+    "  --user EMAIL        e-mail address sent to the server\n"
+    "  --local FOLDER      local CDDB folder, looked in before the server\n"
+    "  --save              write the entry found into the local folder\n"
+    "  --choose N          when the server offers several discs they are listed and the first\n"
+    "                      is taken; take match N instead\n"
+    "  -h, --help          show this help\n"
+    "  -v, --version       show the version\n";
 
 QString Msf(int m, int s, int f)
 {
@@ -175,6 +184,7 @@ int Run(const QStringList &arguments, QTextStream &out, QTextStream &err)
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Disc information for Tarvik"));
     parser.addHelpOption();
+    parser.addVersionOption();
     parser.addOptions({
         {QStringLiteral("server"), QStringLiteral("CDDB server"), QStringLiteral("HOST:PORT")},
         {QStringLiteral("user"), QStringLiteral("E-mail address sent to the server"), QStringLiteral("EMAIL")},
@@ -186,8 +196,12 @@ int Run(const QStringList &arguments, QTextStream &out, QTextStream &err)
         err << parser.errorText() << "\n\n" << UsageText;
         return Usage;
     }
-    if (parser.isSet(QStringLiteral("help"))) {
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
         out << UsageText;
+        return Ok;
+    }
+    if (parser.isSet(QStringLiteral("version"))) {
+        out << "tarvik-disc " << TARVIK_VERSION << '\n';
         return Ok;
     }
     const QStringList args = parser.positionalArguments();
