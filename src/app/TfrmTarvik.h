@@ -40,7 +40,6 @@ class TVelRotateLabel;
 class TVelStretchHandle;
 class TVelWinSpinEdit;
 class TPrintJob;
-class TPrinterJob;
 struct TCoverDocument;
 struct TCoverPrintOptions;
 
