@@ -11,8 +11,10 @@ PACKAGES=(
 )
 if [ "${1:-}" = "--test" ]; then
   # the tests read cue sheets and run under the offscreen platform; the
-  # fuzz target and the look at the program need these as well
-  PACKAGES+=(xvfb)
+  # fuzz target and the look at the program need these as well. Printing
+  # is tested through a CUPS queue of cups-pdf, and PDF pages are measured
+  # with poppler's tools.
+  PACKAGES+=(xvfb cups printer-driver-cups-pdf poppler-utils)
   # the install test checks the desktop entry, the file types and the
   # AppStream description with the desktop's own tools
   PACKAGES+=(desktop-file-utils shared-mime-info appstream)

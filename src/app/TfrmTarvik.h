@@ -14,6 +14,7 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 
 class QAction;
 class QActionGroup;
@@ -38,6 +39,9 @@ class TSelectionRect;
 class TVelRotateLabel;
 class TVelStretchHandle;
 class TVelWinSpinEdit;
+class TPrintJob;
+struct TCoverDocument;
+struct TCoverPrintOptions;
 
 class TfrmTarvik : public QMainWindow
 {
@@ -124,6 +128,21 @@ public:
     // The document file dialogs; tests replace them.
     std::function<QString()> SaveFileChooser;
     std::function<QString()> OpenFileChooser;
+
+    // --- printing (TfrmTarvik_Print.cpp)
+    void btnPrintClick();
+    void mnuPrinterSetupClick();
+    void mnuPrintPreviewClick();
+    void mnuExportPdfClick();
+    // What printing reads: the records of the visible elements, the
+    // settings record and the document's path.
+    TCoverDocument CoverDocument() const;
+    // The printer of the program; made at its first use. Tests put a printer
+    // of page images in its place.
+    TPrintJob &Printer();
+    std::shared_ptr<TPrintJob> FPrinter;
+    // Asks for the PDF file to export to; tests replace it.
+    std::function<QString()> PdfFileChooser;
 
     // --- element editing (TfrmTarvik_Elements.cpp, TfrmTarvik_Selection.cpp)
     void btnInsertTextClick();
@@ -268,7 +287,7 @@ public:
             *mnuSelectnone = nullptr, *mnuUseTarvikWizard = nullptr, *mnuInsertText = nullptr,
             *mnuInsertImage = nullptr, *mnuLeft = nullptr, *mnuCenter = nullptr, *mnuRight = nullptr,
             *mnuTop = nullptr, *mnuMiddle = nullptr, *mnuBottom = nullptr, *mnuContents = nullptr,
-            *mnuIndex = nullptr, *mnuAbout = nullptr;
+            *mnuIndex = nullptr, *mnuAbout = nullptr, *mnuPrintPreview = nullptr, *mnuExportPdf = nullptr;
     QAction *mnuPopCut = nullptr, *mnuPopCopy = nullptr, *mnuPopPaste = nullptr, *mnuPopDelete = nullptr,
             *mnuPopBringtoFront = nullptr, *mnuPopSendtoBack = nullptr, *mnuPopAlign = nullptr;
     // Tool buttons
@@ -321,6 +340,9 @@ private:
     QStringList ChoosePictures(const QString &start, bool multiple);
     QString AskSaveFileName();
     QString AskOpenFileName();
+    QString AskPdfFileName();
+    void previewCover(int kind, const TCoverPrintOptions &options);
+    TCoverPrintOptions heldPrintOptions() const;
     void ExceptionLogOnly(const QString &message);
     void deleteElements(const QList<QWidget *> &elements);
     void rebuildFromRecord(bool showEachTextSurface);

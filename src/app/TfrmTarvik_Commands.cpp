@@ -42,6 +42,11 @@ void TfrmTarvik::connectCommands()
     on(mnuCm, &TfrmTarvik::mnuCmClick);
     on(mnuInches, &TfrmTarvik::mnuInchesClick);
     on(mnuReassociate, &TfrmTarvik::mnuReassociateClick);
+    on(mnuPrint, &TfrmTarvik::btnPrintClick);
+    on(btnPrint, &TfrmTarvik::btnPrintClick);
+    on(mnuPrinterSetup, &TfrmTarvik::mnuPrinterSetupClick);
+    on(mnuPrintPreview, &TfrmTarvik::mnuPrintPreviewClick);
+    on(mnuExportPdf, &TfrmTarvik::mnuExportPdfClick);
     on(mnuExit, &TfrmTarvik::mnuExitClick);
     on(mnuSelectnone, &TfrmTarvik::pnlFrontCoverClick);
     on(btnSelectNone, &TfrmTarvik::pnlFrontCoverClick);
@@ -160,7 +165,7 @@ void TfrmTarvik::LocalizeMainWindow()
     };
     const Caption captions[] = {
         {mnuFile, 100}, {mnuNew, 105}, {mnuOpen, 110}, {mnuSave, 115}, {mnuSaveAs, 120},
-        {mnuPrinterSetup, 125}, {mnuPrint, 130}, {mnuPreferences, 135}, {mnuMetrics, 140}, {mnuCm, 145},
+        {mnuPrinterSetup, 125}, {mnuPrint, 130}, {mnuPrintPreview, 131}, {mnuExportPdf, 132}, {mnuPreferences, 135}, {mnuMetrics, 140}, {mnuCm, 145},
         {mnuInches, 150}, {mnuDefaultstyles, 155}, {mnuReassociate, 160}, {mnuRoundLabel, 170},
         {mnuExit, 195}, {mnuUndo, 197}, {mnuRedo, 198}, {mnuEdit, 200}, {mnuCut, 205}, {mnuCopy, 210},
         {mnuPaste, 215}, {mnuDelete, 220}, {mnuBringtofront, 230}, {mnuSendtoBack, 235}, {mnuAlign, 240},
@@ -178,6 +183,11 @@ void TfrmTarvik::LocalizeMainWindow()
     };
     for (const Caption &c : captions)
         setText(c.target, Str(c.id));
+    // Commands of this program that a language module may not name yet.
+    if (mnuPrintPreview->text().isEmpty())
+        mnuPrintPreview->setText(QStringLiteral("Print Pre&view..."));
+    if (mnuExportPdf->text().isEmpty())
+        mnuExportPdf->setText(QStringLiteral("E&xport to PDF..."));
 
     // Tool buttons show their hint as tooltip and in the status bar; the
     // tool-button actions are never in a menu, so their text is the hint too.

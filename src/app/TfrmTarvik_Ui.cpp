@@ -65,6 +65,8 @@ void TfrmTarvik::createActions()
     mnuSaveAs = makeAction(this, "mnuSaveAs");
     mnuPrinterSetup = makeAction(this, "mnuPrinterSetup");
     mnuPrint = makeAction(this, "mnuPrint", QStringLiteral("print"));
+    mnuPrintPreview = makeAction(this, "mnuPrintPreview");
+    mnuExportPdf = makeAction(this, "mnuExportPdf");
     mnuCm = makeAction(this, "mnuCm");
     mnuInches = makeAction(this, "mnuInches");
     mnuDefaultstyles = makeAction(this, "mnuDefaultstyles");
@@ -159,7 +161,7 @@ void TfrmTarvik::createActions()
 
     // Commands that have no work behind them until their part of the program
     // exists stay visible but disabled, so nothing pretends to work.
-    for (QAction *a : {mnuPrinterSetup, mnuPrint, btnPrint, mnuRoundLabel, mnuUndo,
+    for (QAction *a : {mnuRoundLabel, mnuUndo,
                        mnuRedo, btnUndo, mnuUseTarvikWizard, btnWizard})
         a->setEnabled(false);
 }
@@ -175,7 +177,9 @@ void TfrmTarvik::createMenus()
     mnuFile->addAction(mnuSaveAs);
     mnuFile->addSeparator();
     mnuFile->addAction(mnuPrinterSetup);
+    mnuFile->addAction(mnuPrintPreview);
     mnuFile->addAction(mnuPrint);
+    mnuFile->addAction(mnuExportPdf);
     mnuFile->addSeparator();
     mnuPreferences = mnuFile->addMenu(QString());
     mnuPreferences->setObjectName(QStringLiteral("mnuPreferences"));

@@ -1,6 +1,7 @@
 // Start-up: the application object, the first-start file association, the
 // main window, the event loop.
 
+#include "CommandLine.h"
 #include "TTarvikApplication.h"
 #include "TVKRegistry.h"
 #include "TfrmTarvik.h"
@@ -9,14 +10,18 @@
 
 int main(int argc, char *argv[])
 {
+    CommandLine::PrepareApplication(argc, argv);
     TTarvikApplication app(argc, argv);
-    QApplication::setOverrideCursor(Qt::WaitCursor);
     app.setOrganizationName(QStringLiteral("Renvald"));
     app.setApplicationName(QStringLiteral("Tarvik"));
     app.setApplicationDisplayName(QStringLiteral("Tarvik"));
     app.setApplicationVersion(QStringLiteral("1.14"));
     app.setDesktopFileName(QStringLiteral("tarvik"));
     app.setWindowIcon(QIcon(QStringLiteral(":/icons/tarvik.svg")));
+    const CommandLine::TCommandLine commandLine = CommandLine::Parse(app.arguments());
+    if (commandLine.Action != CommandLine::TAction::OpenWindow)
+        return CommandLine::Run(commandLine);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
 
     try {
         TVKRegistry::FirstRunSetup();
@@ -24,7 +29,7 @@ int main(int argc, char *argv[])
         TTarvikApplication::ApplicationEvents1Exception(QString::fromUtf8(e.what()));
     }
 
-    TfrmTarvik window(app.arguments().mid(1));
+    TfrmTarvik window(commandLine.Documents);
     // The wizard keeps its answers for the whole run and reads its
     // preference when it is made, at start-up.
     TVKRegistry::ReadPreference(TVKRegistry::prArtistBeforeTitle);

@@ -1,0 +1,29 @@
+#include "PrintPictures.h"
+
+#include "CDDataTypes.h"
+#include "VelImgUtils.h"
+
+QSize PrintPictureSize(QSize picture, QSize need)
+{
+    return CoveringPictureSize(picture, need);
+}
+
+QImage ReadPrintPicture(const QString &path, QSize need, QString *error)
+{
+    return ReadPicture(path, [need](QSize full) { return PrintPictureSize(full, need); }, error);
+}
+
+QRect PrintSourceRect(QSize picture, QSize target, const TImageElementRecord &image)
+{
+    Q_UNUSED(target);
+    Q_UNUSED(image);
+    return QRect(QPoint(0, 0), picture);
+}
+
+QRect HalfSourceRect(const QRect &whole, int half)
+{
+    const int w = whole.width() / 2;
+    if (half == 1)
+        return QRect(whole.left() + w, whole.top(), w, whole.height());
+    return QRect(whole.left(), whole.top(), w, whole.height());
+}

@@ -1,0 +1,110 @@
+// Printing from the main window: the commands are there, Print goes through
+// the print options dialog with the window's visible elements, and Export
+// to PDF writes the file.
+
+#include "AppTestSupport.h"
+#include "ImagePrintJob.h"
+#include "Printing.h"
+#include "TfrmPrinting.h"
+#include "VelMeasureRoutines.h"
+#include "VelRotateLabel.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QPushButton>
+#include <QTimer>
+
+class TestPrint : public QObject
+{
+    Q_OBJECT
+    std::unique_ptr<TfrmTarvik> w;
+    std::shared_ptr<TImagePrintJob> printer;
+    QTemporaryDir dir;
+
+    TTextElementRecord text(const QString &caption, float y)
+    {
+        TTextElementRecord r;
+        r.Text = caption;
+        r.FontName = QStringLiteral("Arial");
+        r.RealFontSize = r.FontSize = 24;
+        r.XPosInches = 0.5f;
+        r.YPosInches = y;
+        r.Angle = 360;
+        r.Transparent = true;
+        return r;
+    }
+
+private slots:
+    void initTestCase() { VelMeasureRoutines::SetScreenPPI(96); }
+    void init()
+    {
+        w = AppTest::makeWindow();
+        printer = std::make_shared<TImagePrintJob>(50);
+        w->FPrinter = printer;
+    }
+    void cleanup()
+    {
+        w->Modified = false;
+        w.reset();
+    }
+
+    void commandsAreThere()
+    {
+        for (QAction *a : {w->mnuPrint, w->btnPrint, w->mnuPrinterSetup, w->mnuPrintPreview, w->mnuExportPdf})
+            QVERIFY(a->isEnabled());
+        const QList<QAction *> file = w->mnuFile->actions();
+        QVERIFY(file.contains(w->mnuPrintPreview) && file.contains(w->mnuExportPdf));
+        QCOMPARE(w->mnuPrintPreview->text(), QStringLiteral("Print Pre&view..."));
+        QCOMPARE(w->mnuExportPdf->text(), QStringLiteral("E&xport to PDF..."));
+    }
+
+    void printPrintsTheVisibleElements()
+    {
+        QImage red(40, 40, QImage::Format_RGB32);
+        red.fill(Qt::red);
+        QVERIFY(red.save(dir.filePath(QStringLiteral("red.png"))));
+        QVERIFY(w->InsertImageFile(dir.filePath(QStringLiteral("red.png"))) >= 0);
+        QVERIFY(w->InsertTextElement(text(QStringLiteral("Shown"), 0.5f)));
+        TVelRotateLabel *hidden = w->InsertTextElement(text(QStringLiteral("Hidden"), 2.0f));
+        QVERIFY(hidden);
+        hidden->hide();
+
+        bool clicked = false;
+        QTimer::singleShot(0, this, [&] {
+            auto *dialog = qobject_cast<TfrmPrinting *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("btnPrint")), Qt::LeftButton);
+            clicked = true;
+        });
+        w->mnuPrint->trigger();
+        QVERIFY(clicked);
+
+        const TCoverDocument doc = w->CoverDocument();
+        QStringList texts;
+        for (const TTextElementRecord &t : doc.Record.Texts)
+            if (t.isUsed())
+                texts << t.Text;
+        QCOMPARE(texts, QStringList{QStringLiteral("Shown")});
+        QCOMPARE(printer->Jobs().size(), 1);
+        QCOMPARE(printer->Jobs()[0].Pages.size(), 2);
+        const QImage page = printer->Jobs()[0].Pages[0];
+        int reds = 0;
+        for (int y = 0; y < page.height(); ++y)
+            for (int x = 0; x < page.width(); ++x)
+                reds += page.pixel(x, y) == qRgb(255, 0, 0);
+        QVERIFY(reds > 100);
+    }
+
+    void exportWritesThePdf()
+    {
+        const QString pdf = dir.filePath(QStringLiteral("window.pdf"));
+        w->PdfFileChooser = [pdf] { return pdf; };
+        w->mnuExportPdf->trigger();
+        QFile file(pdf);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.read(5) == "%PDF-");
+    }
+};
+
+TARVIK_APP_TEST_MAIN(TestPrint)
+#include "test_print.moc"
