@@ -11,6 +11,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QScopedValueRollback>
 
 #include <array>
 #include <functional>
@@ -24,6 +25,7 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QRadioButton;
+class QScrollArea;
 class QTabWidget;
 class QTimer;
 class QToolBar;
@@ -65,6 +67,11 @@ public:
 
     // --- commands --------------------------------------------------------
     void btnNewClick(QObject *sender);
+    // Asked before the document is replaced or the window closes. True when
+    // the document may go: it is unmodified, the user answered No, or
+    // answered Yes and the save succeeded. False when the user cancelled, or
+    // answered Yes and the save was cancelled or failed: the document then
+    // stays as it is, still Modified, and the caller must stop.
     bool ConfirmDiscard();
     void btnOpenClick();
     void btnSaveClick(QObject *sender);
@@ -138,6 +145,13 @@ public:
     void pnlFrontCoverMouseDown(TSurfacePanel *panel, QMouseEvent *event);
     void pnlFrontCoverMouseMove(TSurfacePanel *panel, QMouseEvent *event);
     void pnlFrontCoverMouseUp(TSurfacePanel *panel, QMouseEvent *event);
+    // Starts a rubber band on `panel` at `start` (panel coordinates); the
+    // panel takes the mouse until the release.
+    void StartRubberBand(TSurfacePanel *panel, QPoint start);
+    // In rectangular-selection mode, a left press on a picture fitted to a
+    // whole surface starts a rubber band there (true) instead of selecting
+    // the picture; a click that draws no band selects it after all.
+    bool StartBandOnFittedPicture(TVelCDImageElement *image, Qt::MouseButton button, QPoint panelPoint);
     void shMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint pos);
     void shMouseUp();
     void shKeyDown(int key);
@@ -157,7 +171,23 @@ public:
     int HistorySnapshots = 0;
 
     // --- history (TfrmTarvik_History.cpp)
+    // Takes a snapshot for undo; inside a THistoryStep only the step's first
+    // snapshot is taken.
     void RecordHistory();
+
+    // One user command is one undo step, however many properties it changes
+    // (a text style, a fit, a wizard run): while a step lives, the history
+    // takes one snapshot, made when the step begins, and every RecordHistory
+    // of the command's parts does nothing. Steps may nest; the outermost
+    // one counts.
+    class THistoryStep
+    {
+    public:
+        explicit THistoryStep(TfrmTarvik &window);
+
+    private:
+        QScopedValueRollback<bool> FInStep;
+    };
     TElementSnapshot CurrentSnapshot() const;
     void mnuUndoClick();
     void mnuRedoClick();
@@ -214,6 +244,8 @@ public:
     QTabWidget *pagEdit = nullptr;
     QWidget *tabText = nullptr, *TabImage = nullptr, *TabColors = nullptr;
     QWidget *pnlPosition = nullptr;
+    // Holds pagEdit and pnlPosition; scrolls when the window is low.
+    QScrollArea *scrProperties = nullptr;
     QGroupBox *grpPosition = nullptr;
     TVelWinSpinEdit *SpinX = nullptr, *SpinY = nullptr;
     QTabWidget *pagCover = nullptr;
@@ -329,6 +361,8 @@ private:
     void reloadPicture(TVelCDImageElement *image);
     void refitRebuiltImage(TVelCDImageElement *image);
 
+    QPointer<TVelCDImageElement> FBandPicture; // the fitted picture a band started on
+    bool FInHistoryStep = false; // a THistoryStep has taken its snapshot
     QStringList FArguments;
     float FPrinterXOffset = 0.2f, FPrinterYOffset = 0.5f;
     int FCopies = 1;

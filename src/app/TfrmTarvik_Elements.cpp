@@ -100,8 +100,9 @@ void TfrmTarvik::connectElement(TVelCDImageElement *e)
     connect(e, &TVelCDImageElement::OnChangingPos, this, &TfrmTarvik::ImgElementChangingPos);
     connect(e, &TVelCDImageElement::OnResizing, this, &TfrmTarvik::ImgElementResizing);
     connect(e, &TVelCDImageElement::OnMouseDown, this,
-            [this](QWidget *sender, Qt::MouseButton b, Qt::KeyboardModifiers m, QPoint) {
-                VelRotateLabelMouseDown(sender, b, m);
+            [this, e](QWidget *sender, Qt::MouseButton b, Qt::KeyboardModifiers m, QPoint pos) {
+                if (!StartBandOnFittedPicture(e, b, e->mapToParent(pos)))
+                    VelRotateLabelMouseDown(sender, b, m);
             });
 }
 

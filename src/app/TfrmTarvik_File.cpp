@@ -114,8 +114,8 @@ bool TfrmTarvik::SaveDocument(bool askForName)
         return false;
     }
     FCurrentFile = path;
-    UpdateCaption();
     Modified = false;
+    UpdateCaption();
     return true;
 }
 
@@ -144,18 +144,22 @@ QString TfrmTarvik::SearchImage(const QString &storedPath)
 bool TfrmTarvik::OpenDocument(const QString &path)
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
+    // The file is read and checked before anything is cleared: a file that
+    // is no document leaves the work on screen as it was.
+    const TDocumentReadResult read = ReadDocumentFile(path);
+    if (!read.ok() && read.Status != TDocumentReadResult::Missing) {
+        QApplication::restoreOverrideCursor();
+        ExceptionLogOnly(read.LogMessage);
+        MessageBoxes::ShowError(this, read.UserMessage);
+        return false;
+    }
     btnNewClick(nullptr);
     FCurrentFile = path;
-    const TDocumentReadResult read = ReadDocumentFile(path);
     if (!read.ok()) {
+        // No file of that name: a new, empty document that will be saved
+        // under it.
+        UpdateCaption();
         QApplication::restoreOverrideCursor();
-        if (read.Status != TDocumentReadResult::Missing) {
-            // the document stays empty; the user learns why
-            ExceptionLogOnly(read.LogMessage);
-            MessageBoxes::ShowError(this, read.UserMessage);
-            FCurrentFile.clear();
-            UpdateCaption();
-        }
         return false;
     }
     DocumentRecord = read.Record;
@@ -182,8 +186,8 @@ bool TfrmTarvik::OpenDocument(const QString &path)
     mnuUndo->setEnabled(false);
     btnUndo->setEnabled(false);
     mnuRedo->setEnabled(false);
-    UpdateCaption();
     Modified = false;
+    UpdateCaption();
     QApplication::restoreOverrideCursor();
     return true;
 }

@@ -51,6 +51,9 @@ void TfrmTarvik::cmbFitToClick()
     TVelCDImageElement *img = SelectedSingleImage();
     if (!img)
         return;
+    // A fit moves and sizes the picture, often onto another surface: it can
+    // be undone in one step.
+    THistoryStep step(*this);
     PanelUpdating = true;
     SuppressHistory = true;
     const TFitStyle before = img->FitStyle();

@@ -5,18 +5,10 @@
 #include "TVKRegistry.h"
 #include "TfrmTarvik.h"
 
-#include <QIcon>
-
 int main(int argc, char *argv[])
 {
     TTarvikApplication app(argc, argv);
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    app.setOrganizationName(QStringLiteral("Renvald"));
-    app.setApplicationName(QStringLiteral("Tarvik"));
-    app.setApplicationDisplayName(QStringLiteral("Tarvik"));
-    app.setApplicationVersion(QStringLiteral("1.14"));
-    app.setDesktopFileName(QStringLiteral("tarvik"));
-    app.setWindowIcon(QIcon(QStringLiteral(":/icons/tarvik.svg")));
 
     try {
         TVKRegistry::FirstRunSetup();

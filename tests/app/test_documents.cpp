@@ -95,7 +95,7 @@ private slots:
             QVERIFY(!w->Modified);
             QVERIFY(!w->HasSelection()); // saving leaves nothing selected
             QCOMPARE(w->pagCover->currentWidget(), w->tabBackCover); // and keeps the surface
-            QCOMPARE(w->windowTitle(), QStringLiteral("Tarvik - cover.tvk"));
+            QCOMPARE(AppTest::Caption(*w), QStringLiteral("Tarvik - cover.tvk"));
             saved = fileBytes(path);
             QVERIFY(saved.startsWith(QByteArray("\x78\x01", 2)));
             w->Modified = true;
@@ -107,7 +107,7 @@ private slots:
         }
         // started with the document on the command line
         auto w = makeWindow({path});
-        QCOMPARE(w->windowTitle(), QStringLiteral("Tarvik - cover.tvk"));
+        QCOMPARE(AppTest::Caption(*w), QStringLiteral("Tarvik - cover.tvk"));
         QCOMPARE(w->pagCover->currentWidget(), w->TabFrontCover);
         QVERIFY(!w->Modified);
         QCOMPARE(w->CoverSettings.Colors[ciLines], 0x0000FF);
@@ -134,7 +134,7 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("upper.TVK"));
         QFile::copy(dir.filePath(QStringLiteral("cover.tvk")), path);
         auto w = makeWindow({path});
-        QCOMPARE(w->windowTitle(), QStringLiteral("Tarvik"));
+        QCOMPARE(AppTest::Caption(*w), QStringLiteral("Tarvik"));
         QVERIFY(!w->TextSlots[0]);
     }
 
@@ -174,13 +174,20 @@ private slots:
         f.close();
         QFile::remove(ExceptionLog::LogFilePath());
         auto w = makeWindow();
+        w->FCurrentFile = dir.filePath(QStringLiteral("mine.tvk"));
         w->txtText->setText(QStringLiteral("kept?"));
-        QVERIFY(!w->OpenDocument(path));
-        QCOMPARE(boxes.texts.size(), 1);
-        QVERIFY(boxes.texts.first().contains(QStringLiteral("not a Tarvik document")));
-        QVERIFY(!w->TextSlots[0]); // an empty document
-        QCOMPARE(w->windowTitle(), QStringLiteral("Tarvik"));
+        // Open, No to saving, then a file that is no document: the work on
+        // screen is untouched, still unsaved, under its own name.
+        w->OpenFileChooser = [&] { return path; };
+        w->mnuOpen->trigger();
+        QCOMPARE(boxes.texts.size(), 2);
+        QVERIFY(boxes.texts.last().contains(QStringLiteral("not a Tarvik document")));
+        QVERIFY(w->TextSlots[0]);
+        QCOMPARE(w->TextSlots[0]->Caption(), QStringLiteral("kept?"));
+        QVERIFY(w->Modified);
+        QCOMPARE(w->FCurrentFile, dir.filePath(QStringLiteral("mine.tvk")));
         QVERIFY(QString::fromUtf8(fileBytes(ExceptionLog::LogFilePath())).contains(QStringLiteral(":error")));
+        w->Modified = false;
     }
 
     void failedSaveKeepsOldFile()
