@@ -233,7 +233,7 @@ int TfrmTarvik::InsertImageFile(const QString &path)
     e->SetArrayIndex(*slot);
     e->SetOrder(order);
     e->SetMaintainAspectRatio(chkProportions->isChecked());
-    e->SetImageFileName(path.left(255));
+    e->SetImageFileName(path);
     QImage picture;
     LoadPicture(picture, path, pnlFrontCover->size());
     e->SetAutoSize(true);

@@ -157,11 +157,12 @@ TVEL_SYNCED_GETTER(HeightInches, FHeightInches, SyncBounds)
 
 void TVelCDImageElement::SetImageFileName(const QString &name)
 {
-    const QString s = name.left(255);
-    if (s == FImageFileName)
+    // The whole path: documents keep it in full beside the record's
+    // 255-byte field.
+    if (name == FImageFileName)
         return;
-    FImageFileName = s;
-    FImageType = ImageTypeOfFileName(s, FImageType);
+    FImageFileName = name;
+    FImageType = ImageTypeOfFileName(name, FImageType);
 }
 
 void TVelCDImageElement::SetFitStyle(TFitStyle f)

@@ -17,6 +17,7 @@
 #include "VelRotateLabel.h"
 
 #include <QAction>
+#include <QDir>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTabWidget>
@@ -127,6 +128,40 @@ private slots:
             QCOMPARE(w->DocumentRecord.Images[i].WidthInches, before.Images[i].WidthInches);
             QCOMPARE(w->DocumentRecord.Texts[i].YPosInches, before.Texts[i].YPosInches);
         }
+    }
+
+    // Texts beyond the code page, a picture in a folder of such characters
+    // and one behind a path of over 255 bytes come back as they were, with
+    // no question about the pictures.
+    void nonLatinTextsAndLongPathsSurvive()
+    {
+        const QString cyrillic = dir.filePath(QStringLiteral("Картинки"));
+        const QString deep = dir.filePath(QString(100, u'd') + QLatin1Char('/') + QString(100, u'e') + QLatin1Char('/')
+                                          + QString(60, u'f'));
+        QVERIFY(QDir().mkpath(cyrillic) && QDir().mkpath(deep));
+        const QString a = makePicture(cyrillic + QStringLiteral("/cover.png"), QSize(40, 30), Qt::red);
+        const QString b = makePicture(deep + QStringLiteral("/back.png"), QSize(30, 40), Qt::blue);
+        QVERIFY(b.toUtf8().size() > 255);
+        const QString path = dir.filePath(QStringLiteral("unicode.tvk"));
+        const QString title = QStringLiteral("Björk ½ 東京 €");
+        {
+            auto w = makeWindow();
+            w->txtText->setText(title);
+            w->pnlFrontCoverClick();
+            w->InsertImageFile(a);
+            w->InsertImageFile(b);
+            w->SaveFileChooser = [&] { return path; };
+            QVERIFY(w->SaveDocument(true));
+        }
+        Boxes boxes;
+        auto w = makeWindow({path});
+        QVERIFY(boxes.texts.isEmpty());
+        QVERIFY(w->TextSlots[0]);
+        QCOMPARE(w->TextSlots[0]->Caption(), title);
+        QVERIFY(w->ImageSlots[0] && w->ImageSlots[1]);
+        QCOMPARE(w->ImageSlots[0]->ImageFileName(), a);
+        QCOMPARE(w->ImageSlots[1]->ImageFileName(), b);
+        QVERIFY(!w->Modified);
     }
 
     void commandLineNeedsExactExtension()
