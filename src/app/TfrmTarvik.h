@@ -120,14 +120,18 @@ public:
     void FillDocumentRecord(TDocumentRecord &record) const;
     void RestoreImageStacking();
     // Builds the image elements of DocumentRecord; `findImage` resolves each
-    // stored picture path (empty: the image is left out).
-    void BuildImages(const std::function<QString(const QString &)> &findImage);
+    // stored picture path (empty: the image is left out). A picture found but
+    // not readable is kept as a placeholder; the file names of those are
+    // returned.
+    QStringList BuildImages(const std::function<QString(const QString &)> &findImage);
     // The pictures of a document's images, read in parallel at the size
     // each element can show; null where a path is empty or unreadable.
     static std::array<QImage, ImageSlotCount> ReadDocumentPictures(const TDocumentRecord &record,
                                                                   const std::array<QString, ImageSlotCount> &paths);
-    // Asks the user for the picture of a document that has moved.
-    QString SearchImage(const QString &storedPath);
+    // Asks the user for the picture of a document that has moved (No is the
+    // default answer). With `noToAll`, the question offers "No to all" as
+    // well, which sets *noToAll.
+    QString SearchImage(const QString &storedPath, bool *noToAll = nullptr);
     // The document file dialogs; tests replace them.
     std::function<QString()> SaveFileChooser;
     std::function<QString()> OpenFileChooser;
@@ -137,7 +141,8 @@ public:
     void ReadTextPanel(TTextElementRecord &record);
     TVelRotateLabel *InsertTextElement(const TTextElementRecord &record);
     void btnImageClick();
-    // The new image's slot, or -1 when every image slot is taken.
+    // The new image's slot, or -1 when every image slot is taken or the
+    // picture cannot be read (the user is told; nothing is inserted).
     int InsertImageFile(const QString &path);
     void btnChangeImageClick();
     void mnuPopDeleteClick();
@@ -359,6 +364,10 @@ private:
     std::vector<DocumentSlots::TStackEntry> ImagesOnPanel(const QWidget *panel) const;
     void applyOrders(const std::vector<DocumentSlots::TStackEntry> &entries);
     void reloadPicture(TVelCDImageElement *image);
+    // The picture of a file to insert, reduced for the cover; null, and the
+    // user told so, when it cannot be read.
+    QImage ReadInsertedPicture(const QString &path);
+    int InsertImagePicture(const QString &path, const QImage &picture);
     void refitRebuiltImage(TVelCDImageElement *image);
 
     QPointer<TVelCDImageElement> FBandPicture; // the fitted picture a band started on

@@ -137,16 +137,20 @@ void TfrmTarvik::FitToSurface(TVelCDImageElement *img, TFitStyle style)
 void TfrmTarvik::FitToFrontInside(int half, TVelCDImageElement *img)
 {
     const TFrontInsideHalf which = half == 2 ? TFrontInsideHalf::Inside : TFrontInsideHalf::Front;
-    const QImage full = ReadPicture(img->ImageFileName(), [this](QSize s) {
-        return FittedPictureLoadSize(s, fsFrontInside, CoverSettings);
-    });
-    if (full.isNull()) {
-        ReportError(tr("The picture \"%1\" could not be read.").arg(img->ImageFileName()));
-        return;
+    // A placeholder has no picture to cut; its grey box follows the covers.
+    QImage picture;
+    if (!img->Placeholder()) {
+        const QImage full = ReadPicture(img->ImageFileName(), [this](QSize s) {
+            return FittedPictureLoadSize(s, fsFrontInside, CoverSettings);
+        });
+        if (full.isNull()) {
+            ReportError(tr("The picture \"%1\" could not be read.").arg(img->ImageFileName()));
+            return;
+        }
+        // The half is cut at the highest zoom, so the picture stays sharp
+        // when the view zooms in.
+        picture = FrontInsideHalfPicture(full, CoverSettings, HighestViewZoom, which);
     }
-    // The half is cut at the highest zoom, so the picture stays sharp when
-    // the view zooms in.
-    const QImage picture = FrontInsideHalfPicture(full, CoverSettings, HighestViewZoom, which);
     img->ClearPicture();
     img->SetAutoSize(false);
     img->SetStretch(true);
@@ -172,6 +176,10 @@ void TfrmTarvik::FitToRoundLabel(TVelCDImageElement *img)
     img->SetFitStyle(fsRoundLabel);
     img->setGeometry(QRect(QPoint(0, 0), pnlRoundLabel->size()));
     img->SetOrder(-10);
+    if (img->Placeholder()) {
+        img->show(); // its grey box covers the label; there is no picture to mask
+        return;
+    }
     // The masked picture is made at the highest zoom, so it stays sharp.
     const int outer = InchesToScreenPixels(CoverSettings.OuterDiameter, HighestViewZoom);
     const int inner = InchesToScreenPixels(CoverSettings.InnerDiameter, HighestViewZoom);

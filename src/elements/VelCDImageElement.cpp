@@ -181,6 +181,14 @@ void TVelCDImageElement::SetPicture(const QImage &picture)
     update();
 }
 
+void TVelCDImageElement::SetPlaceholder(bool on)
+{
+    if (on == FPlaceholder)
+        return;
+    FPlaceholder = on;
+    update();
+}
+
 void TVelCDImageElement::ClearPicture()
 {
     FPicture = QImage();
@@ -294,7 +302,17 @@ void TVelCDImageElement::moveEvent(QMoveEvent *event)
 
 void TVelCDImageElement::paintEvent(QPaintEvent *)
 {
-    if (!FPicture.isNull()) {
+    if (FPlaceholder) {
+        QPainter p(this);
+        p.fillRect(rect(), QColor(192, 192, 192));
+        p.setPen(QColor(128, 128, 128));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+        p.setPen(Qt::black);
+        const QRect room = rect().adjusted(4, 4, -4, -4);
+        const QString name = FImageFileName.mid(
+            std::max(FImageFileName.lastIndexOf(u'/'), FImageFileName.lastIndexOf(u'\\')) + 1);
+        p.drawText(room, Qt::AlignCenter, p.fontMetrics().elidedText(name, Qt::ElideMiddle, room.width()));
+    } else if (!FPicture.isNull()) {
         QPainter p(this);
         if (FStretch) {
             p.setRenderHint(QPainter::SmoothPixmapTransform);

@@ -57,6 +57,12 @@ public:
     bool MaintainAspectRatio() const { return FMaintainAspectRatio; }
     void SetMaintainAspectRatio(bool on) { FMaintainAspectRatio = on; }
 
+    // A picture whose file exists but cannot be read: the element keeps
+    // everything it holds (file, place, size, fit, order), so the document
+    // keeps it too, and shows a grey box with the file name.
+    bool Placeholder() const { return FPlaceholder; }
+    void SetPlaceholder(bool on);
+
     // The picture and how it is shown.
     const QImage &Picture() const { return FPicture; }
     void SetPicture(const QImage &picture);
@@ -105,6 +111,7 @@ private:
     bool FMaintainAspectRatio = false;
 
     QImage FPicture;
+    bool FPlaceholder = false;
     bool FStretch = false;
     bool FAutoSize = false;
 
