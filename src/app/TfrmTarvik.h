@@ -212,6 +212,9 @@ public:
     void FitToSurface(TVelCDImageElement *image, TFitStyle style);
     void FitToFrontInside(int half, TVelCDImageElement *image);
     void FitToRoundLabel(TVelCDImageElement *image);
+    // The round label's picture made from `picture`: cut to the label's
+    // square from its middle when it keeps its proportions, then masked.
+    QImage RoundLabelImage(const QImage &picture, bool keepProportions) const;
     void NormalizeLayers(TVelCDImageElement *image);
     void btnBackToOriginalSizeClick();
     void chkProportionsClick();

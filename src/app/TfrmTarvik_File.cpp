@@ -14,6 +14,7 @@
 #include "VelImgUtils.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QtConcurrent/QtConcurrentMap>
 #include <QApplication>
 #include <QDir>
@@ -259,6 +260,7 @@ QStringList TfrmTarvik::BuildImages(const std::function<QString(const QString &)
             continue;
         ImageSlots[slot] = e;
         e->SetArrayIndex(slot);
+        e->SetMaintainAspectRatio(chkProportions->isChecked());
         connectElement(e);
         if (e->Placeholder())
             unreadable << QFileInfo(e->ImageFileName()).fileName();

@@ -149,7 +149,7 @@ void TfrmTarvik::FitToFrontInside(int half, TVelCDImageElement *img)
         }
         // The half is cut at the highest zoom, so the picture stays sharp
         // when the view zooms in.
-        picture = FrontInsideHalfPicture(full, CoverSettings, HighestViewZoom, which);
+        picture = FrontInsideHalfPicture(full, CoverSettings, HighestViewZoom, which, img->MaintainAspectRatio());
     }
     img->ClearPicture();
     img->SetAutoSize(false);
@@ -180,15 +180,24 @@ void TfrmTarvik::FitToRoundLabel(TVelCDImageElement *img)
         img->show(); // its grey box covers the label; there is no picture to mask
         return;
     }
-    // The masked picture is made at the highest zoom, so it stays sharp.
-    const int outer = InchesToScreenPixels(CoverSettings.OuterDiameter, HighestViewZoom);
-    const int inner = InchesToScreenPixels(CoverSettings.InnerDiameter, HighestViewZoom);
-    const QImage masked = RoundLabelPicture(img->Picture(), outer, inner,
-                                            TColorToQColor(CoverSettings.Colors[ciLines]));
+    const QImage masked = RoundLabelImage(img->Picture(), img->MaintainAspectRatio());
     img->ClearPicture();
     img->SetPicture(masked);
     img->show();
     showCircles(pnlRoundLabel, false);
+}
+
+QImage TfrmTarvik::RoundLabelImage(const QImage &picture, bool keepProportions) const
+{
+    // Keeping its proportions, the picture gives the label's square from its
+    // middle. The masked picture is made at the highest zoom, so it stays
+    // sharp.
+    const QImage square = keepProportions && !picture.isNull()
+        ? picture.copy(CenterCropRect(picture.size(), QSizeF(1, 1)))
+        : picture;
+    const int outer = InchesToScreenPixels(CoverSettings.OuterDiameter, HighestViewZoom);
+    const int inner = InchesToScreenPixels(CoverSettings.InnerDiameter, HighestViewZoom);
+    return RoundLabelPicture(square, outer, inner, TColorToQColor(CoverSettings.Colors[ciLines]));
 }
 
 void TfrmTarvik::NormalizeLayers(TVelCDImageElement *img)
@@ -234,9 +243,22 @@ void TfrmTarvik::btnBackToOriginalSizeClick()
 
 void TfrmTarvik::chkProportionsClick()
 {
+    const bool keep = chkProportions->isChecked();
     for (const auto &img : ImageSlots)
         if (img)
-            img->SetMaintainAspectRatio(chkProportions->isChecked());
+            img->SetMaintainAspectRatio(keep);
+    // Fitted pictures follow at once: cut to their surface, or stretched.
+    // Those fitted to a surface repaint themselves; a front-and-inside
+    // picture is cut again on the cover shown (the other when it is shown),
+    // a round-label one from its file.
+    RefitFrontInsideImages();
+    for (const auto &img : ImageSlots) {
+        if (!img || img->FitStyle() != fsRoundLabel || img->Placeholder())
+            continue;
+        QImage picture;
+        if (LoadPicture(picture, img->ImageFileName(), pnlFrontCover->size()))
+            img->SetPicture(RoundLabelImage(picture, keep));
+    }
 }
 
 void TfrmTarvik::SpinImgWidthChange()

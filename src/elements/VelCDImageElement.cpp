@@ -1,6 +1,7 @@
 #include "VelCDImageElement.h"
 
 #include "ElementPixels.h"
+#include "PictureCrop.h"
 #include "VelMeasureRoutines.h"
 
 #include <QMouseEvent>
@@ -181,6 +182,15 @@ void TVelCDImageElement::SetPicture(const QImage &picture)
     update();
 }
 
+void TVelCDImageElement::SetMaintainAspectRatio(bool on)
+{
+    if (on == FMaintainAspectRatio)
+        return;
+    FMaintainAspectRatio = on;
+    if (FFitStyle != fsNone)
+        update();
+}
+
 void TVelCDImageElement::SetPlaceholder(bool on)
 {
     if (on == FPlaceholder)
@@ -316,7 +326,13 @@ void TVelCDImageElement::paintEvent(QPaintEvent *)
         QPainter p(this);
         if (FStretch) {
             p.setRenderHint(QPainter::SmoothPixmapTransform);
-            p.drawImage(rect(), FPicture);
+            // A picture its fit stretches over a whole surface keeps its
+            // proportions when asked to: it shows its middle part, cut to
+            // the surface's shape. (Front-and-inside and round-label fits
+            // hand the element a picture already cut.)
+            const bool cut = FMaintainAspectRatio
+                && (FFitStyle == fsFront || FFitStyle == fsInside || FFitStyle == fsBack || FFitStyle == fsAllBack);
+            p.drawImage(rect(), FPicture, cut ? CenterCropRect(FPicture.size(), QSizeF(size())) : FPicture.rect());
         } else {
             p.drawImage(QPoint(0, 0), FPicture);
         }

@@ -316,6 +316,57 @@ private slots:
         QCOMPARE(record.Images[slot].HeightInches, inches(img->height()));
     }
 
+    // With "Maintain aspect ratio" ticked a fitted photo fills its surface
+    // cut to the surface's shape, never squeezed; unticked it is stretched.
+    // A 3:2 photo with a red band on its left sixth and a blue one on its
+    // right sixth: cut to the (nearly square) cover, neither band shows.
+    void fittedPhotoKeepsItsProportions()
+    {
+        QImage bands(300, 200, QImage::Format_RGB32);
+        for (int x = 0; x < 300; ++x)
+            for (int y = 0; y < 200; ++y)
+                bands.setPixelColor(x, y, x < 50 ? Qt::red : x >= 250 ? Qt::blue : Qt::green);
+        const QString photo = dir.filePath(QStringLiteral("bands.png"));
+        QVERIFY(bands.save(photo));
+        const int slot = w->InsertImageFile(photo);
+        TVelCDImageElement *img = w->ImageSlots[slot];
+        auto fit = [&](int index) {
+            w->VelRotateLabelMouseDown(img, Qt::LeftButton, Qt::NoModifier);
+            w->cmbFitTo->setCurrentIndex(index);
+            w->cmbFitToClick();
+            w->pnlFrontCoverClick();
+        };
+        auto edges = [](QWidget *panel) {
+            const QImage shot = panel->grab().toImage();
+            const int mid = shot.height() / 2;
+            return QList<QColor>{shot.pixelColor(8, mid), shot.pixelColor(shot.width() - 9, mid)};
+        };
+        const QList<QColor> cut{Qt::green, Qt::green}, stretched{Qt::red, Qt::blue};
+        QVERIFY(w->chkProportions->isChecked());
+        fit(1); // front cover
+        QCOMPARE(edges(w->pnlFrontCover), cut);
+        w->chkProportions->click();
+        QCOMPARE(edges(w->pnlFrontCover), stretched);
+        w->chkProportions->click();
+        QCOMPARE(edges(w->pnlFrontCover), cut);
+
+        fit(6); // the round label: its square comes from the photo's middle
+        const int diameter = w->pnlRoundLabel->width();
+        const QImage label = w->pnlRoundLabel->grab().toImage();
+        QCOMPARE(label.pixelColor(12, diameter / 2), QColor(Qt::green));
+        w->chkProportions->click();
+        QCOMPARE(w->pnlRoundLabel->grab().toImage().pixelColor(12, diameter / 2), QColor(Qt::red));
+        w->chkProportions->click();
+
+        // a saved cover opens cut as well
+        fit(1);
+        const QString path = dir.filePath(QStringLiteral("cut.tvk"));
+        w->SaveFileChooser = [&] { return path; };
+        QVERIFY(w->SaveDocument(true));
+        auto reopened = AppTest::makeWindow(QSize(1024, 768), {path});
+        QCOMPARE(edges(reopened->pnlFrontCover), cut);
+    }
+
     // One user command is one undo step, however many properties it sets.
     void styleIsOneUndoStep()
     {
