@@ -222,7 +222,7 @@ QImage TfrmTarvik::ReadInsertedPicture(const QString &path)
 int TfrmTarvik::InsertImageFile(const QString &path)
 {
     if (!FreeImageSlot())
-        return InsertImagePicture(path, QImage()); // says why
+        return InsertImagePicture(path, QImage()); // a full cover: said there, nothing read
     const QImage picture = ReadInsertedPicture(path);
     return picture.isNull() ? -1 : InsertImagePicture(path, picture);
 }

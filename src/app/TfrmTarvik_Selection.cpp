@@ -15,9 +15,9 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QTabWidget>
 
 #include <utility>
-#include <QTabWidget>
 
 bool TfrmTarvik::HasSelection() const
 {

@@ -173,7 +173,7 @@ int ApplyExtensionBlock(TTexts &texts, TImages &images, QByteArrayView block, in
         return 0;
     const qsizetype length = header.number(4);
     const quint32 crc = header.number(4);
-    if (!header.ok() || length > MaxBlockBytes || length > block.size() - HeaderBytes)
+    if (!header.ok() || length > MaxBlockBytes - HeaderBytes || length > block.size() - HeaderBytes)
         return 0; // not this block, or cut short
     const QByteArrayView payload = block.sliced(HeaderBytes, length);
     if (crcOf(payload) != crc)

@@ -32,8 +32,8 @@
 
 namespace DocumentExtension {
 
-// The largest block: far above what 101 texts and 51 paths at their bounds
-// need (about 340 KB).
+// The largest block, header included: far above what 101 texts and 51
+// paths at their bounds need (about 340 KB).
 constexpr qsizetype MaxBlockBytes = qsizetype(512) << 10;
 // A text and a font name hold at most as many UTF-16 units as an element
 // holds; a path at most the bytes of the longest path the system opens.

@@ -36,6 +36,9 @@ QString notADocumentText(const QString &name)
 
 } // namespace
 
+// What the reader expands after the record holds the largest block.
+static_assert(MaxTrailingBytes >= DocumentExtension::MaxBlockBytes);
+
 QByteArray DocumentFileBytes(const TDocumentRecord &record, int codePage)
 {
     return CompressDocument(PackDocumentRecord(record, codePage)
