@@ -15,9 +15,6 @@ struct TBenchApp {
     TBenchApp(int &argc, char **argv)
         : app(argc, argv)
     {
-        app.setOrganizationName(QStringLiteral("Renvald"));
-        app.setApplicationName(QStringLiteral("Tarvik"));
-        app.setApplicationDisplayName(QStringLiteral("Tarvik"));
         StartupLayout::SetScreenSizeOverride(QSize(1024, 768));
     }
 };

@@ -26,8 +26,6 @@ int main(int argc, char *argv[])
         if (qstrcmp(argv[i], "--config") == 0)
             qputenv("XDG_CONFIG_HOME", argv[i + 1]);
     TTarvikApplication app(argc, argv);
-    app.setOrganizationName(QStringLiteral("Renvald"));
-    app.setApplicationName(QStringLiteral("Tarvik"));
     StartupLayout::SetScreenSizeOverride(QSize(1024, 768));
 
     auto runOnce = [] {

@@ -4,11 +4,21 @@
 
 #include "MessageBoxes.h"
 
+#include <QIcon>
+
 #include <exception>
 
 TTarvikApplication::TTarvikApplication(int &argc, char **argv)
     : QApplication(argc, argv)
 {
+    setOrganizationName(QStringLiteral("Renvald"));
+    setApplicationName(QStringLiteral("Tarvik"));
+    setApplicationVersion(QStringLiteral("1.14"));
+    setDesktopFileName(QStringLiteral("tarvik"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/tarvik.svg")));
+    // No display name: the platform would append it to every window title
+    // ("Tarvik - jazz.tvk — Tarvik"). The windows name the program
+    // themselves, and applicationDisplayName() still answers "Tarvik".
 }
 
 bool TTarvikApplication::notify(QObject *receiver, QEvent *event)

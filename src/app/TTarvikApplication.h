@@ -1,6 +1,8 @@
 #pragma once
-// The application object. Every exception that reaches the event loop is
-// written to the log and shown in the error box; the program goes on.
+// The application object: the program's name, organisation and version for
+// the settings and the desktop, and the error handler. Every exception that
+// reaches the event loop is written to the log and shown in the error box;
+// the program goes on.
 
 #include <QApplication>
 

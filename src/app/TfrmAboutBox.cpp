@@ -23,12 +23,6 @@ TfrmAboutBox::TfrmAboutBox(QWidget *parent)
     lblVersion->setAlignment(Qt::AlignCenter);
     auto *what = new QLabel(tr("CD jewel-case inlays and disc labels"), this);
     what->setAlignment(Qt::AlignCenter);
-    lblSend = new QLabel(this);
-    lblSend->setObjectName(QStringLiteral("lblSend"));
-    lblSend->setWordWrap(true);
-    lblCheckWeb = new QLabel(this);
-    lblCheckWeb->setObjectName(QStringLiteral("lblCheckWeb"));
-    lblCheckWeb->setWordWrap(true);
     imgFlag = new QLabel(this);
     imgFlag->setObjectName(QStringLiteral("imgFlag"));
     imgFlag->setAlignment(Qt::AlignCenter);
@@ -36,7 +30,7 @@ TfrmAboutBox::TfrmAboutBox(QWidget *parent)
     lblTranslated->setObjectName(QStringLiteral("lblTranslated"));
     lblTranslated->setAlignment(Qt::AlignCenter);
 
-    for (QLabel *l : {icon, title, lblVersion, what, lblSend, lblCheckWeb, imgFlag, lblTranslated})
+    for (QLabel *l : {icon, title, lblVersion, what, imgFlag, lblTranslated})
         l->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     auto *v = new QVBoxLayout(this);
@@ -46,9 +40,9 @@ TfrmAboutBox::TfrmAboutBox(QWidget *parent)
     v->addWidget(title);
     v->addWidget(lblVersion);
     v->addWidget(what);
+    // The lines asking for mail and pointing to a web site are left out:
+    // the program has no such addresses to name.
     v->addSpacing(8);
-    v->addWidget(lblSend);
-    v->addWidget(lblCheckWeb);
     v->addWidget(imgFlag);
     v->addWidget(lblTranslated);
     setFixedWidth(380);
@@ -64,8 +58,6 @@ void TfrmAboutBox::LocalizeForm()
 {
     setWindowTitle(Str(5500));
     lblVersion->setText(tr("Version %1").arg(Str(1)));
-    lblSend->setText(Str(5550));
-    lblCheckWeb->setText(Str(5560));
     lblTranslated->setText(Str(5570));
 }
 

@@ -13,8 +13,6 @@ public:
     explicit TfrmAboutBox(QWidget *parent = nullptr);
 
     QLabel *lblVersion = nullptr;
-    QLabel *lblSend = nullptr;
-    QLabel *lblCheckWeb = nullptr;
     QLabel *lblTranslated = nullptr;
     QLabel *imgFlag = nullptr;
 

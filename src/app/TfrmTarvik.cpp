@@ -32,6 +32,8 @@
 #include <QRadioButton>
 #include <QCheckBox>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTabWidget>
@@ -60,14 +62,26 @@ TfrmTarvik::TfrmTarvik(const QStringList &arguments, QWidget *parent)
     auto *h = new QHBoxLayout(central);
     h->setContentsMargins(2, 2, 2, 2);
     h->setSpacing(2);
-    auto *left = new QVBoxLayout;
+    // The property panel scrolls when the window is too low for it, so no
+    // control is ever squeezed below the size it needs to be used.
+    auto *panel = new QWidget;
+    panel->setObjectName(QStringLiteral("pnlProperties"));
+    auto *left = new QVBoxLayout(panel);
+    left->setContentsMargins(0, 0, 0, 0);
     left->setSpacing(2);
     left->addWidget(pagEdit);
     left->addWidget(pnlPosition);
     left->addStretch();
     pagEdit->setFixedWidth(212);
     pnlPosition->setFixedWidth(212);
-    h->addLayout(left);
+    scrProperties = new QScrollArea;
+    scrProperties->setObjectName(QStringLiteral("scrProperties"));
+    scrProperties->setFrameShape(QFrame::NoFrame);
+    scrProperties->setWidgetResizable(true);
+    scrProperties->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scrProperties->setWidget(panel);
+    scrProperties->setFixedWidth(212 + scrProperties->verticalScrollBar()->sizeHint().width());
+    h->addWidget(scrProperties);
     h->addWidget(pagCover, 1);
     setCentralWidget(central);
     TabFrontCover->installEventFilter(this);
@@ -243,8 +257,12 @@ void TfrmTarvik::ShowHint(const QString &hint)
 void TfrmTarvik::UpdateCaption()
 {
     const QString title = QApplication::applicationDisplayName();
-    setWindowTitle(FCurrentFile.isEmpty() ? title
-                                          : title + QStringLiteral(" - ") + QFileInfo(FCurrentFile).fileName());
+    // "[*]" is where the desktop shows that there is unsaved work; it shows
+    // nothing while the document is unmodified.
+    setWindowTitle((FCurrentFile.isEmpty() ? title
+                                           : title + QStringLiteral(" - ") + QFileInfo(FCurrentFile).fileName())
+                   + QStringLiteral("[*]"));
+    setWindowModified(Modified);
 }
 
 bool TfrmTarvik::FormCloseQuery()

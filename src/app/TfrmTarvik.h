@@ -11,6 +11,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QScopedValueRollback>
 
 #include <array>
 #include <functional>
@@ -25,6 +26,7 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QRadioButton;
+class QScrollArea;
 class QTabWidget;
 class QTimer;
 class QToolBar;
@@ -69,6 +71,11 @@ public:
 
     // --- commands --------------------------------------------------------
     void btnNewClick(QObject *sender);
+    // Asked before the document is replaced or the window closes. True when
+    // the document may go: it is unmodified, the user answered No, or
+    // answered Yes and the save succeeded. False when the user cancelled, or
+    // answered Yes and the save was cancelled or failed: the document then
+    // stays as it is, still Modified, and the caller must stop.
     bool ConfirmDiscard();
     void btnOpenClick();
     void btnSaveClick(QObject *sender);
@@ -117,14 +124,18 @@ public:
     void FillDocumentRecord(TDocumentRecord &record) const;
     void RestoreImageStacking();
     // Builds the image elements of DocumentRecord; `findImage` resolves each
-    // stored picture path (empty: the image is left out).
-    void BuildImages(const std::function<QString(const QString &)> &findImage);
+    // stored picture path (empty: the image is left out). A picture found but
+    // not readable is kept as a placeholder; the file names of those are
+    // returned.
+    QStringList BuildImages(const std::function<QString(const QString &)> &findImage);
     // The pictures of a document's images, read in parallel at the size
     // each element can show; null where a path is empty or unreadable.
     static std::array<QImage, ImageSlotCount> ReadDocumentPictures(const TDocumentRecord &record,
                                                                   const std::array<QString, ImageSlotCount> &paths);
-    // Asks the user for the picture of a document that has moved.
-    QString SearchImage(const QString &storedPath);
+    // Asks the user for the picture of a document that has moved (No is the
+    // default answer). With `noToAll`, the question offers "No to all" as
+    // well, which sets *noToAll.
+    QString SearchImage(const QString &storedPath, bool *noToAll = nullptr);
     // The document file dialogs; tests replace them.
     std::function<QString()> SaveFileChooser;
     std::function<QString()> OpenFileChooser;
@@ -149,7 +160,8 @@ public:
     void ReadTextPanel(TTextElementRecord &record);
     TVelRotateLabel *InsertTextElement(const TTextElementRecord &record);
     void btnImageClick();
-    // The new image's slot, or -1 when every image slot is taken.
+    // The new image's slot, or -1 when every image slot is taken or the
+    // picture cannot be read (the user is told; nothing is inserted).
     int InsertImageFile(const QString &path);
     void btnChangeImageClick();
     void mnuPopDeleteClick();
@@ -157,6 +169,13 @@ public:
     void pnlFrontCoverMouseDown(TSurfacePanel *panel, QMouseEvent *event);
     void pnlFrontCoverMouseMove(TSurfacePanel *panel, QMouseEvent *event);
     void pnlFrontCoverMouseUp(TSurfacePanel *panel, QMouseEvent *event);
+    // Starts a rubber band on `panel` at `start` (panel coordinates); the
+    // panel takes the mouse until the release.
+    void StartRubberBand(TSurfacePanel *panel, QPoint start);
+    // In rectangular-selection mode, a left press on a picture fitted to a
+    // whole surface starts a rubber band there (true) instead of selecting
+    // the picture; a click that draws no band selects it after all.
+    bool StartBandOnFittedPicture(TVelCDImageElement *image, Qt::MouseButton button, QPoint panelPoint);
     void shMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint pos);
     void shMouseUp();
     void shKeyDown(int key);
@@ -176,7 +195,23 @@ public:
     int HistorySnapshots = 0;
 
     // --- history (TfrmTarvik_History.cpp)
+    // Takes a snapshot for undo; inside a THistoryStep only the step's first
+    // snapshot is taken.
     void RecordHistory();
+
+    // One user command is one undo step, however many properties it changes
+    // (a text style, a fit, a wizard run): while a step lives, the history
+    // takes one snapshot, made when the step begins, and every RecordHistory
+    // of the command's parts does nothing. Steps may nest; the outermost
+    // one counts.
+    class THistoryStep
+    {
+    public:
+        explicit THistoryStep(TfrmTarvik &window);
+
+    private:
+        QScopedValueRollback<bool> FInStep;
+    };
     TElementSnapshot CurrentSnapshot() const;
     void mnuUndoClick();
     void mnuRedoClick();
@@ -196,6 +231,9 @@ public:
     void FitToSurface(TVelCDImageElement *image, TFitStyle style);
     void FitToFrontInside(int half, TVelCDImageElement *image);
     void FitToRoundLabel(TVelCDImageElement *image);
+    // The round label's picture made from `picture`: cut to the label's
+    // square from its middle when it keeps its proportions, then masked.
+    QImage RoundLabelImage(const QImage &picture, bool keepProportions) const;
     void NormalizeLayers(TVelCDImageElement *image);
     void btnBackToOriginalSizeClick();
     void chkProportionsClick();
@@ -233,6 +271,8 @@ public:
     QTabWidget *pagEdit = nullptr;
     QWidget *tabText = nullptr, *TabImage = nullptr, *TabColors = nullptr;
     QWidget *pnlPosition = nullptr;
+    // Holds pagEdit and pnlPosition; scrolls when the window is low.
+    QScrollArea *scrProperties = nullptr;
     QGroupBox *grpPosition = nullptr;
     TVelWinSpinEdit *SpinX = nullptr, *SpinY = nullptr;
     QTabWidget *pagCover = nullptr;
@@ -349,8 +389,14 @@ private:
     std::vector<DocumentSlots::TStackEntry> ImagesOnPanel(const QWidget *panel) const;
     void applyOrders(const std::vector<DocumentSlots::TStackEntry> &entries);
     void reloadPicture(TVelCDImageElement *image);
+    // The picture of a file to insert, reduced for the cover; null, and the
+    // user told so, when it cannot be read.
+    QImage ReadInsertedPicture(const QString &path);
+    int InsertImagePicture(const QString &path, const QImage &picture);
     void refitRebuiltImage(TVelCDImageElement *image);
 
+    QPointer<TVelCDImageElement> FBandPicture; // the fitted picture a band started on
+    bool FInHistoryStep = false; // a THistoryStep has taken its snapshot
     QStringList FArguments;
     float FPrinterXOffset = 0.2f, FPrinterYOffset = 0.5f;
     int FCopies = 1;

@@ -34,7 +34,6 @@ void TfrmTarvik::btnNewClick(QObject *sender)
     if (fromHistory)
         return;
     FCurrentFile.clear();
-    UpdateCaption();
     History.Clear();
     mnuUndo->setEnabled(false);
     btnUndo->setEnabled(false);
@@ -47,6 +46,7 @@ void TfrmTarvik::btnNewClick(QObject *sender)
     ApplyColors();
     pnlFrontCoverClick();
     Modified = false;
+    UpdateCaption();
 }
 
 bool TfrmTarvik::ConfirmDiscard()
@@ -57,8 +57,9 @@ bool TfrmTarvik::ConfirmDiscard()
     case QMessageBox::Cancel:
         return false;
     case QMessageBox::Yes:
-        SaveDocument(FCurrentFile.isEmpty());
-        return true;
+        // A save that was cancelled or failed keeps the document open and
+        // modified: nothing is thrown away that was not written.
+        return SaveDocument(FCurrentFile.isEmpty());
     default:
         return true;
     }

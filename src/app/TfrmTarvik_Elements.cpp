@@ -20,6 +20,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QImageReader>
@@ -100,8 +101,9 @@ void TfrmTarvik::connectElement(TVelCDImageElement *e)
     connect(e, &TVelCDImageElement::OnChangingPos, this, &TfrmTarvik::ImgElementChangingPos);
     connect(e, &TVelCDImageElement::OnResizing, this, &TfrmTarvik::ImgElementResizing);
     connect(e, &TVelCDImageElement::OnMouseDown, this,
-            [this](QWidget *sender, Qt::MouseButton b, Qt::KeyboardModifiers m, QPoint) {
-                VelRotateLabelMouseDown(sender, b, m);
+            [this, e](QWidget *sender, Qt::MouseButton b, Qt::KeyboardModifiers m, QPoint pos) {
+                if (!StartBandOnFittedPicture(e, b, e->mapToParent(pos)))
+                    VelRotateLabelMouseDown(sender, b, m);
             });
 }
 
@@ -194,19 +196,38 @@ void TfrmTarvik::btnImageClick()
     const QStringList files = PictureChooser(TVKRegistry::ReadPreference(TVKRegistry::prImageOpenDir), true);
     if (files.isEmpty())
         return;
+    bool inserted = false;
     for (const QString &file : files) {
         TVKRegistry::WritePreference(TVKRegistry::prImageOpenDir,
                                      QFileInfo(file).absolutePath() + QLatin1Char('/'));
         SuppressHistory = true;
-        InsertImageFile(file);
+        inserted = InsertImageFile(file) >= 0 || inserted;
         SuppressHistory = false;
     }
     pnlBackCover->lineLeft()->raise();
     pnlBackCover->lineRight()->raise();
-    Modified = true;
+    if (inserted)
+        Modified = true;
+}
+
+QImage TfrmTarvik::ReadInsertedPicture(const QString &path)
+{
+    QImage picture;
+    if (!LoadPicture(picture, path, pnlFrontCover->size()))
+        MessageBoxes::ShowWarning(this, tr("The picture \"%1\" could not be read; nothing was inserted.")
+                                            .arg(QDir::toNativeSeparators(path)));
+    return picture;
 }
 
 int TfrmTarvik::InsertImageFile(const QString &path)
+{
+    if (!FreeImageSlot())
+        return InsertImagePicture(path, QImage()); // a full cover: said there, nothing read
+    const QImage picture = ReadInsertedPicture(path);
+    return picture.isNull() ? -1 : InsertImagePicture(path, picture);
+}
+
+int TfrmTarvik::InsertImagePicture(const QString &path, const QImage &picture)
 {
     const std::optional<int> slot = FreeImageSlot();
     if (!slot) {
@@ -232,9 +253,7 @@ int TfrmTarvik::InsertImageFile(const QString &path)
     e->SetArrayIndex(*slot);
     e->SetOrder(order);
     e->SetMaintainAspectRatio(chkProportions->isChecked());
-    e->SetImageFileName(path.left(255));
-    QImage picture;
-    LoadPicture(picture, path, pnlFrontCover->size());
+    e->SetImageFileName(path);
     e->SetAutoSize(true);
     e->SetPicture(picture);
     if (UseInches) {
@@ -271,12 +290,20 @@ void TfrmTarvik::btnChangeImageClick()
         return;
     const QStringList chosen = PictureChooser(img->ImageFileName(), false);
     const QString file = chosen.value(0);
-    if (!file.isEmpty()) {
+    if (file.isEmpty()) {
+        pnlFrontCoverClick();
         Modified = true;
-        mnuPopDeleteClick();
-        EmptyImgInfos();
-        InsertImageFile(file);
+        return;
     }
+    // The new picture is read before the old one goes: one that cannot be
+    // read leaves the image as it was.
+    const QImage picture = ReadInsertedPicture(file);
+    if (picture.isNull())
+        return;
+    Modified = true;
+    mnuPopDeleteClick();
+    EmptyImgInfos();
+    InsertImagePicture(file, picture);
     pnlFrontCoverClick();
     Modified = true;
 }

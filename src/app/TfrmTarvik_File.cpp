@@ -14,6 +14,7 @@
 #include "VelImgUtils.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QtConcurrent/QtConcurrentMap>
 #include <QApplication>
 #include <QDir>
@@ -114,8 +115,8 @@ bool TfrmTarvik::SaveDocument(bool askForName)
         return false;
     }
     FCurrentFile = path;
-    UpdateCaption();
     Modified = false;
+    UpdateCaption();
     return true;
 }
 
@@ -130,9 +131,18 @@ void TfrmTarvik::btnOpenClick()
     OpenDocument(path);
 }
 
-QString TfrmTarvik::SearchImage(const QString &storedPath)
+QString TfrmTarvik::SearchImage(const QString &storedPath, bool *noToAll)
 {
-    if (MessageBoxes::AskYesNo(this, ImageNotFoundQuestion(storedPath)) != QMessageBox::Yes)
+    // No is the default, so Enter does not lead into a file dialog; with
+    // more pictures to ask about, "No to all" spares the user the others.
+    QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::No;
+    if (noToAll)
+        buttons |= QMessageBox::NoToAll;
+    const QMessageBox::StandardButton answer = MessageBoxes::Ask(
+        this, QMessageBox::Critical, ImageNotFoundQuestion(storedPath), buttons, QMessageBox::No);
+    if (answer == QMessageBox::NoToAll && noToAll)
+        *noToAll = true;
+    if (answer != QMessageBox::Yes)
         return QString();
     const QString start = TVKRegistry::ReadPreference(TVKRegistry::prImageOpenDir) + StoredImageFileName(storedPath);
     const QString file = PictureChooser(start, false).value(0);
@@ -144,26 +154,43 @@ QString TfrmTarvik::SearchImage(const QString &storedPath)
 bool TfrmTarvik::OpenDocument(const QString &path)
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
+    // The file is read and checked before anything is cleared: a file that
+    // is no document leaves the work on screen as it was.
+    const TDocumentReadResult read = ReadDocumentFile(path);
+    if (!read.ok() && read.Status != TDocumentReadResult::Missing) {
+        QApplication::restoreOverrideCursor();
+        ExceptionLogOnly(read.LogMessage);
+        MessageBoxes::ShowError(this, read.UserMessage);
+        return false;
+    }
     btnNewClick(nullptr);
     FCurrentFile = path;
-    const TDocumentReadResult read = ReadDocumentFile(path);
     if (!read.ok()) {
+        // No file of that name: a new, empty document that will be saved
+        // under it.
+        UpdateCaption();
         QApplication::restoreOverrideCursor();
-        if (read.Status != TDocumentReadResult::Missing) {
-            // the document stays empty; the user learns why
-            ExceptionLogOnly(read.LogMessage);
-            MessageBoxes::ShowError(this, read.UserMessage);
-            FCurrentFile.clear();
-            UpdateCaption();
-        }
         return false;
     }
     DocumentRecord = read.Record;
     CoverSettings.Colors = DocumentRecord.Colors;
     ApplyColors();
 
-    BuildImages([this, path](const QString &stored) {
-        return FindImage(stored, path, [this](const QString &s) { return SearchImage(s); });
+    // Where each picture is. One found anywhere but at its stored path
+    // (beside the document, or where the user points) changes the document:
+    // the new place has to reach the file at the next save.
+    int missing = 0;
+    for (const TImageElementRecord &r : DocumentRecord.Images)
+        if (r.isUsed() && LocateImage(r.ImageFileName, path).isEmpty())
+            ++missing;
+    bool noToAll = false;
+    bool relinked = false;
+    const QStringList unreadable = BuildImages([&](const QString &stored) {
+        const QString found = FindImage(stored, path, [&](const QString &s) {
+            return noToAll ? QString() : SearchImage(s, missing > 1 ? &noToAll : nullptr);
+        });
+        relinked = relinked || (!found.isEmpty() && found != stored);
+        return found;
     });
     const TElementContext ctx = ElementContext();
     RestoreImageStacking();
@@ -182,9 +209,13 @@ bool TfrmTarvik::OpenDocument(const QString &path)
     mnuUndo->setEnabled(false);
     btnUndo->setEnabled(false);
     mnuRedo->setEnabled(false);
+    Modified = relinked;
     UpdateCaption();
-    Modified = false;
     QApplication::restoreOverrideCursor();
+    if (!unreadable.isEmpty())
+        MessageBoxes::ShowWarning(this, tr("These pictures could not be read. They stay in the document as grey "
+                                           "boxes and are saved as they were:\n%1")
+                                            .arg(unreadable.join(QLatin1Char('\n'))));
     return true;
 }
 
@@ -204,8 +235,9 @@ TfrmTarvik::ReadDocumentPictures(const TDocumentRecord &record, const std::array
     return pictures;
 }
 
-void TfrmTarvik::BuildImages(const std::function<QString(const QString &)> &findImage)
+QStringList TfrmTarvik::BuildImages(const std::function<QString(const QString &)> &findImage)
 {
+    QStringList unreadable;
     // Where each picture is (the user may be asked about the ones that
     // moved), then all pictures read at once on every core, then the
     // elements, each in its own slot.
@@ -228,10 +260,15 @@ void TfrmTarvik::BuildImages(const std::function<QString(const QString &)> &find
             continue;
         ImageSlots[slot] = e;
         e->SetArrayIndex(slot);
+        e->SetMaintainAspectRatio(chkProportions->isChecked());
         connectElement(e);
-        refitRebuiltImage(e);
+        if (e->Placeholder())
+            unreadable << QFileInfo(e->ImageFileName()).fileName();
+        else
+            refitRebuiltImage(e);
     }
     RestoreImageStacking();
+    return unreadable;
 }
 
 void TfrmTarvik::RestoreImageStacking()

@@ -51,6 +51,9 @@ void TfrmTarvik::cmbFitToClick()
     TVelCDImageElement *img = SelectedSingleImage();
     if (!img)
         return;
+    // A fit moves and sizes the picture, often onto another surface: it can
+    // be undone in one step.
+    THistoryStep step(*this);
     PanelUpdating = true;
     SuppressHistory = true;
     const TFitStyle before = img->FitStyle();
@@ -134,16 +137,20 @@ void TfrmTarvik::FitToSurface(TVelCDImageElement *img, TFitStyle style)
 void TfrmTarvik::FitToFrontInside(int half, TVelCDImageElement *img)
 {
     const TFrontInsideHalf which = half == 2 ? TFrontInsideHalf::Inside : TFrontInsideHalf::Front;
-    const QImage full = ReadPicture(img->ImageFileName(), [this](QSize s) {
-        return FittedPictureLoadSize(s, fsFrontInside, CoverSettings);
-    });
-    if (full.isNull()) {
-        ReportError(tr("The picture \"%1\" could not be read.").arg(img->ImageFileName()));
-        return;
+    // A placeholder has no picture to cut; its grey box follows the covers.
+    QImage picture;
+    if (!img->Placeholder()) {
+        const QImage full = ReadPicture(img->ImageFileName(), [this](QSize s) {
+            return FittedPictureLoadSize(s, fsFrontInside, CoverSettings);
+        });
+        if (full.isNull()) {
+            ReportError(tr("The picture \"%1\" could not be read.").arg(img->ImageFileName()));
+            return;
+        }
+        // The half is cut at the highest zoom, so the picture stays sharp
+        // when the view zooms in.
+        picture = FrontInsideHalfPicture(full, CoverSettings, HighestViewZoom, which, img->MaintainAspectRatio());
     }
-    // The half is cut at the highest zoom, so the picture stays sharp when
-    // the view zooms in.
-    const QImage picture = FrontInsideHalfPicture(full, CoverSettings, HighestViewZoom, which);
     img->ClearPicture();
     img->SetAutoSize(false);
     img->SetStretch(true);
@@ -169,15 +176,28 @@ void TfrmTarvik::FitToRoundLabel(TVelCDImageElement *img)
     img->SetFitStyle(fsRoundLabel);
     img->setGeometry(QRect(QPoint(0, 0), pnlRoundLabel->size()));
     img->SetOrder(-10);
-    // The masked picture is made at the highest zoom, so it stays sharp.
-    const int outer = InchesToScreenPixels(CoverSettings.OuterDiameter, HighestViewZoom);
-    const int inner = InchesToScreenPixels(CoverSettings.InnerDiameter, HighestViewZoom);
-    const QImage masked = RoundLabelPicture(img->Picture(), outer, inner,
-                                            TColorToQColor(CoverSettings.Colors[ciLines]));
+    if (img->Placeholder()) {
+        img->show(); // its grey box covers the label; there is no picture to mask
+        return;
+    }
+    const QImage masked = RoundLabelImage(img->Picture(), img->MaintainAspectRatio());
     img->ClearPicture();
     img->SetPicture(masked);
     img->show();
     showCircles(pnlRoundLabel, false);
+}
+
+QImage TfrmTarvik::RoundLabelImage(const QImage &picture, bool keepProportions) const
+{
+    // Keeping its proportions, the picture gives the label's square from its
+    // middle. The masked picture is made at the highest zoom, so it stays
+    // sharp.
+    const QImage square = keepProportions && !picture.isNull()
+        ? picture.copy(CenterCropRect(picture.size(), QSizeF(1, 1)))
+        : picture;
+    const int outer = InchesToScreenPixels(CoverSettings.OuterDiameter, HighestViewZoom);
+    const int inner = InchesToScreenPixels(CoverSettings.InnerDiameter, HighestViewZoom);
+    return RoundLabelPicture(square, outer, inner, TColorToQColor(CoverSettings.Colors[ciLines]));
 }
 
 void TfrmTarvik::NormalizeLayers(TVelCDImageElement *img)
@@ -223,9 +243,22 @@ void TfrmTarvik::btnBackToOriginalSizeClick()
 
 void TfrmTarvik::chkProportionsClick()
 {
+    const bool keep = chkProportions->isChecked();
     for (const auto &img : ImageSlots)
         if (img)
-            img->SetMaintainAspectRatio(chkProportions->isChecked());
+            img->SetMaintainAspectRatio(keep);
+    // Fitted pictures follow at once: cut to their surface, or stretched.
+    // Those fitted to a surface repaint themselves; a front-and-inside
+    // picture is cut again on the cover shown (the other when it is shown),
+    // a round-label one from its file.
+    RefitFrontInsideImages();
+    for (const auto &img : ImageSlots) {
+        if (!img || img->FitStyle() != fsRoundLabel || img->Placeholder())
+            continue;
+        QImage picture;
+        if (LoadPicture(picture, img->ImageFileName(), pnlFrontCover->size()))
+            img->SetPicture(RoundLabelImage(picture, keep));
+    }
 }
 
 void TfrmTarvik::SpinImgWidthChange()

@@ -19,8 +19,19 @@ TElementSnapshot TfrmTarvik::CurrentSnapshot() const
     return TElementSnapshot::Of(record);
 }
 
+TfrmTarvik::THistoryStep::THistoryStep(TfrmTarvik &window)
+    : FInStep(window.FInHistoryStep)
+{
+    if (window.FInHistoryStep)
+        return; // the outer step has its snapshot
+    window.RecordHistory();
+    window.FInHistoryStep = true;
+}
+
 void TfrmTarvik::RecordHistory()
 {
+    if (FInHistoryStep)
+        return;
     History.RecordHistory(CurrentSnapshot());
     ++HistorySnapshots;
     mnuUndo->setEnabled(true);

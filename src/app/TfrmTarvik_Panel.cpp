@@ -327,6 +327,9 @@ void TfrmTarvik::pagEditChanging(int newIndex)
 
 void TfrmTarvik::tmrDisableTimer()
 {
+    // The caption's unsaved-work mark follows Modified, whoever set it.
+    if (isWindowModified() != Modified)
+        setWindowModified(Modified);
     const bool sel = HasSelection();
     for (QAction *a : {btnLeft, btnCenter, btnRight, btnTop, btnMiddle, btnBottom, btnBringToFront,
                        btnSendToBack, btnDelete, mnuDelete, mnuBringtofront, mnuSendtoBack, mnuAlign})

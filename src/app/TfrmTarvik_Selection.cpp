@@ -17,6 +17,8 @@
 #include <QMouseEvent>
 #include <QTabWidget>
 
+#include <utility>
+
 bool TfrmTarvik::HasSelection() const
 {
     return SH && SH->HasChildren();
@@ -137,11 +139,36 @@ void TfrmTarvik::pnlFrontCoverMouseDown(TSurfacePanel *panel, QMouseEvent *event
 {
     if (!btnSelect->isChecked())
         return;
+    FBandPicture = nullptr;
+    StartRubberBand(panel, panel->mapFromGlobal(event->globalPosition().toPoint()));
+}
+
+void TfrmTarvik::StartRubberBand(TSurfacePanel *panel, QPoint start)
+{
     QApplication::setOverrideCursor(Qt::CrossCursor);
-    RubberBandStart = panel->mapFromGlobal(event->globalPosition().toPoint());
+    RubberBandStart = start;
     RubberBandActive = true;
-    RectSel->setParent(ActiveSurfacePanel());
+    RectSel->setParent(panel);
     RectSel->setGeometry(QRect(RubberBandStart, QSize(0, 0)));
+    // The drag belongs to the surface whatever the press landed on (a
+    // fitted picture, the handle): its moves and its release come here.
+    panel->grabMouse();
+}
+
+bool TfrmTarvik::StartBandOnFittedPicture(TVelCDImageElement *image, Qt::MouseButton button, QPoint panelPoint)
+{
+    // In rectangular-selection mode a picture fitted to a whole surface is
+    // the surface's background: a drag on it draws the band.
+    if (!btnSelect->isChecked() || button != Qt::LeftButton || image->FitStyle() == fsNone)
+        return false;
+    auto *panel = qobject_cast<TSurfacePanel *>(image->parentWidget());
+    if (!panel)
+        return false;
+    pnlFrontCoverClick();
+    StartRubberBand(panel, panelPoint);
+    // a click that draws no band selects the picture after all
+    FBandPicture = image;
+    return true;
 }
 
 void TfrmTarvik::pnlFrontCoverMouseMove(TSurfacePanel *panel, QMouseEvent *event)
@@ -155,8 +182,10 @@ void TfrmTarvik::pnlFrontCoverMouseMove(TSurfacePanel *panel, QMouseEvent *event
     RectSel->raise();
 }
 
-void TfrmTarvik::pnlFrontCoverMouseUp(TSurfacePanel *, QMouseEvent *)
+void TfrmTarvik::pnlFrontCoverMouseUp(TSurfacePanel *panel, QMouseEvent *)
 {
+    if (panel && QWidget::mouseGrabber() == panel)
+        panel->releaseMouse();
     if (!btnSelect->isChecked())
         return;
     while (QApplication::overrideCursor())
@@ -164,10 +193,16 @@ void TfrmTarvik::pnlFrontCoverMouseUp(TSurfacePanel *, QMouseEvent *)
     if (!RubberBandActive)
         return;
     RubberBandActive = false;
+    const bool drawn = RectSel->isVisible();
     RectSel->hide();
     pnlFrontCoverClick();
-    QWidget *panel = RectSel->parentWidget();
-    if (!panel)
+    const QPointer<TVelCDImageElement> clicked = std::exchange(FBandPicture, nullptr);
+    if (!drawn && clicked) {
+        VelRotateLabelMouseDown(clicked, Qt::LeftButton, Qt::NoModifier);
+        return;
+    }
+    QWidget *bandPanel = RectSel->parentWidget();
+    if (!bandPanel)
         return;
     const QRect band = RectSel->geometry();
     // Each edge strictly inside the band.
@@ -176,10 +211,10 @@ void TfrmTarvik::pnlFrontCoverMouseUp(TSurfacePanel *, QMouseEvent *)
             && r.bottom() < band.bottom();
     };
     QList<QWidget *> picked;
-    for (QObject *o : panel->children())
+    for (QObject *o : bandPanel->children())
         if (auto *t = qobject_cast<TVelRotateLabel *>(o); t && t->isVisible() && inside(t->geometry()))
             picked << t;
-    for (QObject *o : panel->children())
+    for (QObject *o : bandPanel->children())
         if (auto *img = qobject_cast<TVelCDImageElement *>(o); img && img->isVisible() && inside(img->geometry()))
             picked << img;
     const bool suppressed = SuppressHistory;
@@ -195,21 +230,13 @@ void TfrmTarvik::shMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, QPoi
 {
     if (button != Qt::LeftButton)
         return;
-    RecordHistory();
     // A press on a picture fitted to a whole surface may start a rubber band.
     const QList<QWidget *> sel = Selection();
-    if (sel.size() == 1 && btnSelect->isChecked()) {
-        auto *img = qobject_cast<TVelCDImageElement *>(sel.first());
-        if (img && img->FitStyle() != fsNone) {
-            auto *panel = qobject_cast<TSurfacePanel *>(img->parentWidget());
-            pnlFrontCoverClick();
-            if (panel) {
-                QMouseEvent press(QEvent::MouseButtonPress, QPointF(pos), panel->mapToGlobal(QPointF(pos)),
-                                  Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-                pnlFrontCoverMouseDown(panel, &press);
-            }
-        }
-    }
+    if (sel.size() == 1)
+        if (auto *img = qobject_cast<TVelCDImageElement *>(sel.first()))
+            if (StartBandOnFittedPicture(img, button, SH->mapToParent(pos)))
+                return;
+    RecordHistory();
 }
 
 void TfrmTarvik::shMouseUp()

@@ -24,6 +24,10 @@ void TfrmTarvik::LoadStyleValue(int n)
     if (n < 0 || n >= static_cast<int>(CoverSettings.Styles.size()))
         return;
     const TTextStyleRecord s = CoverSettings.Styles[n];
+    // A style given to the selection is one change to undo, whatever it sets.
+    std::optional<THistoryStep> step;
+    if (HasSelection())
+        step.emplace(*this);
 
     // 1. the Text tab shows the style
     const bool was = PanelUpdating;

@@ -501,8 +501,9 @@ void TfrmTarvik::createCoverView()
         page->setWidget(sheet);
         auto *shadow = new TShape(TShape::Rectangle, sheet);
         shadow->setObjectName(QLatin1String(s.shadow));
-        shadow->setPenColor(Qt::gray);
-        shadow->setBrushColor(Qt::gray);
+        // the toolkit's shadow grey, RGB 128, 128, 128 (Qt::gray is lighter)
+        shadow->setPenColor(QColor(128, 128, 128));
+        shadow->setBrushColor(QColor(128, 128, 128));
         auto *panel = new TSurfacePanel(s.code, sheet);
         panel->setObjectName(QLatin1String(s.panel));
         panel->raise();

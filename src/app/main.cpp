@@ -6,18 +6,10 @@
 #include "TVKRegistry.h"
 #include "TfrmTarvik.h"
 
-#include <QIcon>
-
 int main(int argc, char *argv[])
 {
     CommandLine::PrepareApplication(argc, argv);
     TTarvikApplication app(argc, argv);
-    app.setOrganizationName(QStringLiteral("Renvald"));
-    app.setApplicationName(QStringLiteral("Tarvik"));
-    app.setApplicationDisplayName(QStringLiteral("Tarvik"));
-    app.setApplicationVersion(QStringLiteral("1.14"));
-    app.setDesktopFileName(QStringLiteral("tarvik"));
-    app.setWindowIcon(QIcon(QStringLiteral(":/icons/tarvik.svg")));
     const CommandLine::TCommandLine commandLine = CommandLine::Parse(app.arguments());
     if (commandLine.Action != CommandLine::TAction::OpenWindow)
         return CommandLine::Run(commandLine);

@@ -89,7 +89,7 @@ struct TTextElementRecord {
 struct TImageElementRecord {
     static constexpr int Size = 312;
     float XPosCm = 0, YPosCm = 0, XPosInches = 0, YPosInches = 0;
-    QString ImageFileName;    // full path, up to 255 characters; empty marks an empty slot
+    QString ImageFileName;    // full path (the record holds 255 bytes of it); empty marks an empty slot
     TVelImageType ImageType = itNone;
     float WidthCm = 0, HeightCm = 0, WidthInches = 0, HeightInches = 0;
     std::int32_t Angle = 0;

@@ -21,19 +21,19 @@ constexpr uInt MaxChunk = std::numeric_limits<uInt>::max() / 2;
 
 } // namespace
 
-QByteArray CompressDocument(QByteArrayView record)
+QByteArray CompressDocument(QByteArrayView content)
 {
-    uLongf size = compressBound(uLong(record.size()));
+    uLongf size = compressBound(uLong(content.size()));
     QByteArray out(qsizetype(size), Qt::Uninitialized);
     const int rc = compress2(reinterpret_cast<Bytef *>(out.data()), &size,
-                             reinterpret_cast<const Bytef *>(record.data()), uLong(record.size()), 1);
+                             reinterpret_cast<const Bytef *>(content.data()), uLong(content.size()), 1);
     if (rc != Z_OK)
         throw ETarvikError(QStringLiteral("error"));
     out.truncate(qsizetype(size));
     return out;
 }
 
-QByteArray ExpandDocument(QByteArrayView file)
+QByteArray ExpandDocument(QByteArrayView file, QByteArray *trailing)
 {
     z_stream zs{};
     if (inflateInit(&zs) != Z_OK)
@@ -78,23 +78,29 @@ QByteArray ExpandDocument(QByteArrayView file)
     if (rc != Z_STREAM_END && zs.avail_out > 0)
         fail(); // ended before the record did
 
+    QByteArray after;
     if (rc != Z_STREAM_END) {
-        // The record is complete. A stream that ends here still has its
-        // checksum to check; one that goes on is not expanded any further.
-        Bytef extra = 0;
+        // The record is complete. What follows is expanded into the room
+        // asked for (one byte tells whether anything follows at all); a
+        // stream that ends within it still has its checksum to check, one
+        // that goes on beyond it is not expanded any further.
+        after.resize(trailing ? MaxTrailingBytes : 1);
+        zs.next_out = reinterpret_cast<Bytef *>(after.data());
+        zs.avail_out = uInt(after.size());
         for (;;) {
-            zs.next_out = &extra;
-            zs.avail_out = 1;
             refill();
             rc = inflate(&zs, Z_NO_FLUSH);
             if (rc == Z_STREAM_END || zs.avail_out == 0)
-                break; // the end, or more data than the record needs
+                break; // the end, or more data than there is room for
             if (rc != Z_OK && rc != Z_BUF_ERROR)
-                fail(); // the checksum does not match
+                fail(); // damaged, or the checksum does not match
             if (zs.avail_in == 0 && inLeft == 0)
-                break; // the file stops inside the checksum: the record is whole
+                break; // the file stops: the record is whole
         }
+        after.truncate(after.size() - qsizetype(zs.avail_out));
     }
+    if (trailing)
+        *trailing = produced == TDocumentRecord::Size ? after : QByteArray();
     if (produced < TDocumentRecord::OlderSize)
         fail();
     out.truncate(produced);

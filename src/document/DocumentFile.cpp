@@ -1,6 +1,7 @@
 #include "DocumentFile.h"
 
 #include "CompressExpand.h"
+#include "DocumentExtension.h"
 #include "TarvikError.h"
 #include "uResource.h"
 
@@ -35,6 +36,15 @@ QString notADocumentText(const QString &name)
 
 } // namespace
 
+// What the reader expands after the record holds the largest block.
+static_assert(MaxTrailingBytes >= DocumentExtension::MaxBlockBytes);
+
+QByteArray DocumentFileBytes(const TDocumentRecord &record, int codePage)
+{
+    return CompressDocument(PackDocumentRecord(record, codePage)
+                            + DocumentExtension::PackExtensionBlock(record.Texts, record.Images, codePage));
+}
+
 TDocumentSaveResult WriteDocumentFile(const QString &path, const TDocumentRecord &record, int codePage)
 {
     TDocumentSaveResult result;
@@ -48,7 +58,7 @@ TDocumentSaveResult WriteDocumentFile(const QString &path, const TDocumentRecord
 
     QByteArray bytes;
     try {
-        bytes = CompressDocument(PackDocumentRecord(record, codePage));
+        bytes = DocumentFileBytes(record, codePage);
     } catch (const ETarvikError &e) {
         return fail(e.message());
     }
@@ -88,14 +98,15 @@ TDocumentSaveResult WriteDocumentFile(const QString &path, const TDocumentRecord
 TDocumentReadResult ReadDocumentBytes(QByteArrayView file, int codePage)
 {
     TDocumentReadResult r;
-    QByteArray content;
+    QByteArray content, trailing;
     try {
-        content = ExpandDocument(file);
+        content = ExpandDocument(file, &trailing);
     } catch (const ETarvikError &e) {
         return failure(TDocumentReadResult::NotADocument, tr("The file is not a Tarvik document."), e.message());
     }
     r.Status = TDocumentReadResult::Ok;
     r.Record = UnpackDocumentRecord(content, &r.HasColors, codePage);
+    DocumentExtension::ApplyExtensionBlock(r.Record.Texts, r.Record.Images, trailing, codePage);
     return r;
 }
 

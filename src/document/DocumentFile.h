@@ -30,8 +30,13 @@ struct TDocumentSaveResult {
     QString LogMessage;
 };
 
-// Packs `record`, compresses it as one zlib stream at level 1 and replaces
-// `path` with it. On failure the file at `path`, if any, is untouched.
+// A document file's bytes: `record` packed, its UTF-8 extension block after
+// it (texts, font names and picture paths in full), compressed as one zlib
+// stream at level 1. Throws ETarvikError when compressing fails.
+QByteArray DocumentFileBytes(const TDocumentRecord &record, int codePage = CurrentCodePage());
+
+// Replaces `path` with DocumentFileBytes. On failure the file at `path`, if
+// any, is untouched.
 TDocumentSaveResult WriteDocumentFile(const QString &path, const TDocumentRecord &record,
                                       int codePage = CurrentCodePage());
 
@@ -43,7 +48,10 @@ struct TDocumentReadResult {
         Unreadable,   // a file that exists but cannot be read (no permission, a folder, ...)
     };
     TStatus Status = NotADocument;
-    TDocumentRecord Record; // sanitised; a new, empty document unless Status is Ok
+    // Sanitised; a new, empty document unless Status is Ok. Its strings are
+    // whole where the file's extension block matches the record, otherwise
+    // the record's own code-page strings.
+    TDocumentRecord Record;
     bool HasColors = false; // false for the older form: Record.Colors are a new document's
     // For the message box, e.g. "“a.tvk” is not a Tarvik document." Empty for Ok and Missing.
     QString UserMessage;
@@ -54,8 +62,9 @@ struct TDocumentReadResult {
     bool ok() const { return Status == Ok; }
 };
 
-// The in-memory core of reading: file bytes -> expanded -> unpacked record.
-// Status is Ok or NotADocument; any bytes are safe to give it.
+// The in-memory core of reading: file bytes -> expanded -> unpacked record,
+// whose strings the extension block completes. Status is Ok or
+// NotADocument; any bytes are safe to give it.
 TDocumentReadResult ReadDocumentBytes(QByteArrayView file, int codePage = CurrentCodePage());
 
 // Reads the file at `path` (at most MaxDocumentFileBytes of it) and unpacks it.

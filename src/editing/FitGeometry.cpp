@@ -103,14 +103,18 @@ QRect FrontInsideSourceRect(QSize canvas, TFrontInsideHalf half)
                                             : QRect(mid, 0, canvas.width() - mid, canvas.height());
 }
 
-QImage FrontInsideHalfPicture(const QImage &picture, const TCoverSettings &s, float zoom, TFrontInsideHalf half)
+QImage FrontInsideHalfPicture(const QImage &picture, const TCoverSettings &s, float zoom, TFrontInsideHalf half,
+                              bool keepProportions)
 {
     const QSize canvas = FrontInsideCanvas(s, zoom);
     const TSurfaceLayout layout = SurfaceLayout(s, zoom);
     const QSize panel = half == TFrontInsideHalf::Front ? layout.Front : layout.Inside;
     if (picture.isNull() || canvas.isEmpty() || panel.isEmpty())
         return QImage();
-    const QImage whole = picture.scaled(canvas, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage source = keepProportions
+        ? picture.copy(CenterCropRect(picture.size(), QSizeF(s.FrontWidth + s.InsideWidth, s.FrontHeight)))
+        : picture;
+    const QImage whole = source.scaled(canvas, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     return whole.copy(FrontInsideSourceRect(canvas, half))
         .scaled(panel, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }

@@ -6,6 +6,12 @@
 // loaded at most.
 
 #include "CDDataTypes.h"
+// With "Maintain aspect ratio" ticked, every fitted picture keeps its
+// proportions: it fills its surface and shows the part CenterCropRect gives
+// for the surface's shape (front and inside together for a front-and-inside
+// picture, the label's square for the round label). Screen and paper cut the
+// same part.
+#include "PictureCrop.h"
 
 #include <QImage>
 #include <QRect>
@@ -61,10 +67,13 @@ QSize FrontInsideCanvas(const TCoverSettings &settings, float zoom);
 QRect FrontInsideSourceRect(QSize canvas, TFrontInsideHalf half);
 
 // The cover's picture: `picture` scaled to the canvas at the zoom, its half
-// for the cover scaled to that cover's panel. A null picture gives a null
-// image.
+// for the cover scaled to that cover's panel. With `keepProportions` the
+// picture is first cut to the canvas's shape (CenterCropRect of the two
+// covers side by side), so both halves come from that middle part and
+// nothing is squeezed. A null picture gives a null image.
 QImage FrontInsideHalfPicture(const QImage &picture, const TCoverSettings &settings, float zoom,
-                              TFrontInsideHalf half);
+                              TFrontInsideHalf half, bool keepProportions = false);
+
 
 // The pixels the fitted surface shows at the highest zoom (for fsFrontInside
 // the canvas of both covers); empty for fsNone.

@@ -13,11 +13,14 @@ TAnswerer &answerer()
 }
 
 QMessageBox::StandardButton show(QWidget *parent, QMessageBox::Icon icon, const QString &text,
-                                 QMessageBox::StandardButtons buttons)
+                                 QMessageBox::StandardButtons buttons,
+                                 QMessageBox::StandardButton defaultButton = QMessageBox::NoButton)
 {
     if (answerer())
         return answerer()(icon, text);
     QMessageBox box(icon, QApplication::applicationDisplayName(), text, buttons, parent);
+    if (defaultButton != QMessageBox::NoButton)
+        box.setDefaultButton(defaultButton);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
@@ -32,6 +35,12 @@ QMessageBox::StandardButton AskYesNoCancel(QWidget *parent, const QString &text)
 QMessageBox::StandardButton AskYesNo(QWidget *parent, const QString &text)
 {
     return show(parent, QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No);
+}
+
+QMessageBox::StandardButton Ask(QWidget *parent, QMessageBox::Icon icon, const QString &text,
+                                QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton)
+{
+    return show(parent, icon, text, buttons, defaultButton);
 }
 
 void ShowMessage(QWidget *parent, const QString &text)

@@ -13,6 +13,9 @@ namespace MessageBoxes {
 QMessageBox::StandardButton AskYesNoCancel(QWidget *parent, const QString &text);
 // Yes and No with the question icon.
 QMessageBox::StandardButton AskYesNo(QWidget *parent, const QString &text);
+// Any buttons, any icon, and the button that Enter presses.
+QMessageBox::StandardButton Ask(QWidget *parent, QMessageBox::Icon icon, const QString &text,
+                                QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton);
 // An information message with OK.
 void ShowMessage(QWidget *parent, const QString &text);
 // A warning with OK.

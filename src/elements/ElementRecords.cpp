@@ -148,12 +148,12 @@ TVelCDImageElement *CreateImageFromRecord(const TImageElementRecord &r, int /*sl
     const QImage picture = ctx.ReadPicture
         ? ctx.ReadPicture(path, box)
         : ReadPicture(path, [box](QSize full) { return CoveringPictureSize(full, box); });
-    if (picture.isNull())
-        return nullptr;
-
     auto e = std::make_unique<TVelCDImageElement>();
     e->SetImageFileName(path);
-    e->SetPicture(picture);
+    if (picture.isNull())
+        e->SetPlaceholder(true);
+    else
+        e->SetPicture(picture);
     e->SetAutoSize(false);
     e->Setzoom(ctx.Zoom);
     e->SetOrder(r.Order);

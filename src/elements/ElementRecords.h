@@ -54,8 +54,10 @@ bool ImageToRecord(const TVelCDImageElement *element, TImageElementRecord &recor
 TVelRotateLabel *CreateTextFromRecord(const TTextElementRecord &record, int slot, const TElementContext &ctx);
 
 // A new, shown image element on the record's surface, or nullptr when its
-// picture cannot be found or read (the slot then stays empty and the caller
-// goes on with the next record). The picture is held reduced to what the
-// element can show at MaxViewZoom. The caller refits a round-label image
-// (FitStyle fsRoundLabel) once it has stored and selected it.
+// picture cannot be found (the slot then stays empty and the caller goes on
+// with the next record). A picture that is found but cannot be read gives a
+// placeholder element (Placeholder()) holding the record, so that nothing
+// of the document is lost. The picture is held reduced to what the element
+// can show at MaxViewZoom. The caller refits a round-label image (FitStyle
+// fsRoundLabel) once it has stored and selected it.
 TVelCDImageElement *CreateImageFromRecord(const TImageElementRecord &record, int slot, const TElementContext &ctx);

@@ -41,16 +41,25 @@ bool StrictlyInside(const QRect &inner, const QRect &outer)
         && inner.y() + inner.height() < outer.y() + outer.height();
 }
 
-QList<QRect> GripRects(const QRect &handle, const QList<QRect> &controls)
+QList<QRect> GripRects(const QRect &handle, const QList<QRect> &controls, const QRect &parent)
 {
     QList<QRect> grips;
     const bool single = controls.size() == 1;
+    // The parent's area in handle coordinates, where grips are kept.
+    const QRect area = parent.translated(-handle.topLeft());
+    const bool keepInside = parent.width() >= GripSize && parent.height() >= GripSize;
+    const auto square = [&](int l, int t) {
+        if (keepInside) {
+            l = std::clamp(l, area.left(), area.right() - GripSize + 1);
+            t = std::clamp(t, area.top(), area.bottom() - GripSize + 1);
+        }
+        return QRect(l, t, GripSize, GripSize);
+    };
     for (const QRect &c : controls) {
         const int x0 = c.x() - handle.x() - 2;
         const int y0 = c.y() - handle.y() - 2;
         const int x1 = c.x() - handle.x() + c.width() + 2;
         const int y1 = c.y() - handle.y() + c.height() + 2;
-        const auto square = [](int l, int t) { return QRect(l, t, GripSize, GripSize); };
         grips << square(x0, y0) << square(x1 - 5, y0) << square(x1 - 5, y1 - 5) << square(x0, y1 - 5);
         if (single) {
             const int mx = (x1 - x0) / 2;
@@ -62,21 +71,17 @@ QList<QRect> GripRects(const QRect &handle, const QList<QRect> &controls)
     return grips;
 }
 
-int ZoneAt(int x, int y, int w, int h)
+int ZoneAt(QPoint p, const QRect &handle, const QRect &control, const QRect &parent)
 {
-    const auto near = [](int a, int b) { return std::abs(a - b) < 5; };
-    const double hx = std::abs(x - w / 2.0);
-    const double hy = std::abs(y - h / 2.0);
+    // GripRects' order: the corners top-left, top-right, bottom-right,
+    // bottom-left, then the edges top, bottom, left, right.
+    static constexpr int zones[8] = {dzTopLeft, dzTopRight, dzBottomRight, dzBottomLeft,
+                                     dzTop,     dzBottom,   dzLeft,        dzRight};
+    const QList<QRect> grips = GripRects(handle, {control}, parent);
     int zone = dzMove;
-    // Later tests win over earlier ones.
-    if (near(x, 0) && near(y, 0)) zone = dzTopLeft;
-    if (near(x, w) && near(y, h)) zone = dzBottomRight;
-    if (near(x, w) && near(y, 0)) zone = dzTopRight;
-    if (near(x, 0) && near(y, h)) zone = dzBottomLeft;
-    if (hx < 3 && near(y, 0)) zone = dzTop;
-    if (hx < 3 && near(y, h)) zone = dzBottom;
-    if (hy < 3 && near(x, 0)) zone = dzLeft;
-    if (hy < 3 && near(x, w)) zone = dzRight;
+    for (int i = 0; i < grips.size() && i < 8; ++i)
+        if (grips[i].adjusted(-1, -1, 1, 1).contains(p))
+            zone = zones[i];
     return zone;
 }
 

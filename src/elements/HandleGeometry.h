@@ -44,12 +44,17 @@ bool StrictlyContains(const QRect &outer, QPoint p);
 bool StrictlyInside(const QRect &inner, const QRect &outer);
 
 // The grips of every held control, in handle coordinates: four corner
-// squares each, and four edge squares as well when only one is held.
-QList<QRect> GripRects(const QRect &handle, const QList<QRect> &controls);
+// squares each, and four edge squares as well when only one is held. With
+// the parent's rectangle (in the parent's coordinates) given, a grip that
+// would lie partly or wholly outside the parent, where it is clipped, is
+// moved just inside it, so every grip can be seen and taken.
+QList<QRect> GripRects(const QRect &handle, const QList<QRect> &controls, const QRect &parent = QRect());
 
-// The resize zone under (x, y) in a handle of size w x h holding a single
-// resizable control; dzMove when there is none.
-int ZoneAt(int x, int y, int w, int h);
+// The resize zone under `p` (handle coordinates) of a handle holding the one
+// resizable control `control` on a parent of `parent`: the zone of the grip
+// drawn there, taken with one pixel to spare around it (an edge grip wins
+// over a corner grip where they meet); dzMove off every grip.
+int ZoneAt(QPoint p, const QRect &handle, const QRect &control, const QRect &parent = QRect());
 
 // Snapping to a grid of g pixels: (v div g) * g, dividing toward zero.
 int Snap(int v, int g);

@@ -1,6 +1,7 @@
 #include "VelCDImageElement.h"
 
 #include "ElementPixels.h"
+#include "PictureCrop.h"
 #include "VelMeasureRoutines.h"
 
 #include <QMouseEvent>
@@ -157,11 +158,12 @@ TVEL_SYNCED_GETTER(HeightInches, FHeightInches, SyncBounds)
 
 void TVelCDImageElement::SetImageFileName(const QString &name)
 {
-    const QString s = name.left(255);
-    if (s == FImageFileName)
+    // The whole path: documents keep it in full beside the record's
+    // 255-byte field.
+    if (name == FImageFileName)
         return;
-    FImageFileName = s;
-    FImageType = ImageTypeOfFileName(s, FImageType);
+    FImageFileName = name;
+    FImageType = ImageTypeOfFileName(name, FImageType);
 }
 
 void TVelCDImageElement::SetFitStyle(TFitStyle f)
@@ -177,6 +179,23 @@ void TVelCDImageElement::SetPicture(const QImage &picture)
     FPicture = picture;
     if (FAutoSize && !FPicture.isNull())
         resize(FPicture.size());
+    update();
+}
+
+void TVelCDImageElement::SetMaintainAspectRatio(bool on)
+{
+    if (on == FMaintainAspectRatio)
+        return;
+    FMaintainAspectRatio = on;
+    if (FFitStyle != fsNone)
+        update();
+}
+
+void TVelCDImageElement::SetPlaceholder(bool on)
+{
+    if (on == FPlaceholder)
+        return;
+    FPlaceholder = on;
     update();
 }
 
@@ -293,11 +312,27 @@ void TVelCDImageElement::moveEvent(QMoveEvent *event)
 
 void TVelCDImageElement::paintEvent(QPaintEvent *)
 {
-    if (!FPicture.isNull()) {
+    if (FPlaceholder) {
+        QPainter p(this);
+        p.fillRect(rect(), QColor(192, 192, 192));
+        p.setPen(QColor(128, 128, 128));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+        p.setPen(Qt::black);
+        const QRect room = rect().adjusted(4, 4, -4, -4);
+        const QString name = FImageFileName.mid(
+            std::max(FImageFileName.lastIndexOf(u'/'), FImageFileName.lastIndexOf(u'\\')) + 1);
+        p.drawText(room, Qt::AlignCenter, p.fontMetrics().elidedText(name, Qt::ElideMiddle, room.width()));
+    } else if (!FPicture.isNull()) {
         QPainter p(this);
         if (FStretch) {
             p.setRenderHint(QPainter::SmoothPixmapTransform);
-            p.drawImage(rect(), FPicture);
+            // A picture its fit stretches over a whole surface keeps its
+            // proportions when asked to: it shows its middle part, cut to
+            // the surface's shape. (Front-and-inside and round-label fits
+            // hand the element a picture already cut.)
+            const bool cut = FMaintainAspectRatio
+                && (FFitStyle == fsFront || FFitStyle == fsInside || FFitStyle == fsBack || FFitStyle == fsAllBack);
+            p.drawImage(rect(), FPicture, cut ? CenterCropRect(FPicture.size(), QSizeF(size())) : FPicture.rect());
         } else {
             p.drawImage(QPoint(0, 0), FPicture);
         }

@@ -54,8 +54,17 @@ public:
     void SetImageType(TVelImageType t) { FImageType = t; }
     TFitStyle FitStyle() const { return FFitStyle; }
     void SetFitStyle(TFitStyle f);
+    // Keeps the width-to-height ratio when the element is sized (fit
+    // "none"), and, when fitted to a whole surface, draws the picture cut to
+    // the surface's shape instead of squeezed.
     bool MaintainAspectRatio() const { return FMaintainAspectRatio; }
-    void SetMaintainAspectRatio(bool on) { FMaintainAspectRatio = on; }
+    void SetMaintainAspectRatio(bool on);
+
+    // A picture whose file exists but cannot be read: the element keeps
+    // everything it holds (file, place, size, fit, order), so the document
+    // keeps it too, and shows a grey box with the file name.
+    bool Placeholder() const { return FPlaceholder; }
+    void SetPlaceholder(bool on);
 
     // The picture and how it is shown.
     const QImage &Picture() const { return FPicture; }
@@ -105,6 +114,7 @@ private:
     bool FMaintainAspectRatio = false;
 
     QImage FPicture;
+    bool FPlaceholder = false;
     bool FStretch = false;
     bool FAutoSize = false;
 

@@ -237,7 +237,8 @@ void TVelStretchHandle::paintEvent(QPaintEvent *)
         return;
     QPainter p(this);
     const QColor brush = ColorToQColor(bounds.size() == 1 ? FColor : FSecondaryColor, palette());
-    for (const QRect &g : GripRects(geometry(), bounds))
+    const QRect panel = parentWidget() ? parentWidget()->rect() : QRect();
+    for (const QRect &g : GripRects(geometry(), bounds, panel))
         p.fillRect(g, brush);
 }
 
@@ -349,7 +350,8 @@ void TVelStretchHandle::mouseMoveEvent(QMouseEvent *event)
         int zone = dzMove;
         Qt::CursorShape shape = Qt::ArrowCursor;
         if (ChildCount() == 1 && FResizable) {
-            zone = ZoneAt(xy.x(), xy.y(), width(), height());
+            zone = ZoneAt(xy, geometry(), Held().first()->geometry(),
+                          parentWidget() ? parentWidget()->rect() : QRect());
             switch (zone) {
             case dzTopLeft: case dzBottomRight: shape = Qt::SizeFDiagCursor; break;
             case dzTopRight: case dzBottomLeft: shape = Qt::SizeBDiagCursor; break;

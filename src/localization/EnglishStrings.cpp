@@ -45,7 +45,7 @@ static const QHash<int, QString> &englishTable()
         {300, QStringLiteral("&Insert")},
         {305, QStringLiteral("&Text")},
         {310, QStringLiteral("&Image")},
-        {400, QStringLiteral("A&lignment")},
+        {400, QStringLiteral("&Align")},
         {405, QStringLiteral("&Horizontally...")},
         {410, QStringLiteral("&Left")},
         {415, QStringLiteral("&Center")},

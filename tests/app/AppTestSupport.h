@@ -8,6 +8,8 @@
 #include "TestSupport.h"
 #include "TfrmTarvik.h"
 
+#include <QWindow>
+
 #include <memory>
 
 namespace AppTest {
@@ -39,6 +41,13 @@ inline std::unique_ptr<TfrmTarvik> makeWindow(QSize screen = QSize(1024, 768), c
     return w;
 }
 
+// The caption the desktop shows: the window title with its "[*]" turned
+// into the unsaved-work mark or into nothing.
+inline QString Caption(const QWidget &w)
+{
+    return w.windowHandle() ? w.windowHandle()->title() : QString();
+}
+
 } // namespace AppTest
 
 // Like TARVIK_TEST_MAIN, with the program's own application object, whose
@@ -48,9 +57,6 @@ inline std::unique_ptr<TfrmTarvik> makeWindow(QSize screen = QSize(1024, 768), c
     {                                                                          \
         std::unique_ptr<QTemporaryDir> home(TarvikTest::isolateUserFolders()); \
         TTarvikApplication app(argc, argv);                                    \
-        app.setOrganizationName(QStringLiteral("Renvald"));                    \
-        app.setApplicationName(QStringLiteral("Tarvik"));                      \
-        app.setApplicationDisplayName(QStringLiteral("Tarvik"));               \
         TestObject tc;                                                         \
         QTEST_SET_MAIN_SOURCE_PATH                                             \
         return QTest::qExec(&tc, argc, argv);                                  \

@@ -86,6 +86,7 @@ private slots:
         select(a);
         select(b, Qt::ShiftModifier);
         const int snapshots = w->HistorySnapshots;
+        w->tmrDisableTimer(); // the command states follow the selection
         w->btnCenter->trigger();
         QCOMPARE(a->x(), 180);
         QCOMPARE(b->x(), 205);

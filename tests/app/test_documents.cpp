@@ -3,6 +3,7 @@
 // styles applied from the Text tab.
 
 #include "CompressExpand.h"
+#include "DocumentFile.h"
 #include "ExceptionLog.h"
 #include "MessageBoxes.h"
 #include "StartupLayout.h"
@@ -17,8 +18,14 @@
 #include "VelRotateLabel.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolButton>
+#include <QDir>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTabWidget>
 
 namespace {
@@ -95,7 +102,7 @@ private slots:
             QVERIFY(!w->Modified);
             QVERIFY(!w->HasSelection()); // saving leaves nothing selected
             QCOMPARE(w->pagCover->currentWidget(), w->tabBackCover); // and keeps the surface
-            QCOMPARE(w->windowTitle(), QStringLiteral("Tarvik - cover.tvk"));
+            QCOMPARE(AppTest::Caption(*w), QStringLiteral("Tarvik - cover.tvk"));
             saved = fileBytes(path);
             QVERIFY(saved.startsWith(QByteArray("\x78\x01", 2)));
             w->Modified = true;
@@ -107,7 +114,7 @@ private slots:
         }
         // started with the document on the command line
         auto w = makeWindow({path});
-        QCOMPARE(w->windowTitle(), QStringLiteral("Tarvik - cover.tvk"));
+        QCOMPARE(AppTest::Caption(*w), QStringLiteral("Tarvik - cover.tvk"));
         QCOMPARE(w->pagCover->currentWidget(), w->TabFrontCover);
         QVERIFY(!w->Modified);
         QCOMPARE(w->CoverSettings.Colors[ciLines], 0x0000FF);
@@ -129,12 +136,46 @@ private slots:
         }
     }
 
+    // Texts beyond the code page, a picture in a folder of such characters
+    // and one behind a path of over 255 bytes come back as they were, with
+    // no question about the pictures.
+    void nonLatinTextsAndLongPathsSurvive()
+    {
+        const QString cyrillic = dir.filePath(QStringLiteral("Картинки"));
+        const QString deep = dir.filePath(QString(100, u'd') + QLatin1Char('/') + QString(100, u'e') + QLatin1Char('/')
+                                          + QString(60, u'f'));
+        QVERIFY(QDir().mkpath(cyrillic) && QDir().mkpath(deep));
+        const QString a = makePicture(cyrillic + QStringLiteral("/cover.png"), QSize(40, 30), Qt::red);
+        const QString b = makePicture(deep + QStringLiteral("/back.png"), QSize(30, 40), Qt::blue);
+        QVERIFY(b.toUtf8().size() > 255);
+        const QString path = dir.filePath(QStringLiteral("unicode.tvk"));
+        const QString title = QStringLiteral("Björk ½ 東京 €");
+        {
+            auto w = makeWindow();
+            w->txtText->setText(title);
+            w->pnlFrontCoverClick();
+            w->InsertImageFile(a);
+            w->InsertImageFile(b);
+            w->SaveFileChooser = [&] { return path; };
+            QVERIFY(w->SaveDocument(true));
+        }
+        Boxes boxes;
+        auto w = makeWindow({path});
+        QVERIFY(boxes.texts.isEmpty());
+        QVERIFY(w->TextSlots[0]);
+        QCOMPARE(w->TextSlots[0]->Caption(), title);
+        QVERIFY(w->ImageSlots[0] && w->ImageSlots[1]);
+        QCOMPARE(w->ImageSlots[0]->ImageFileName(), a);
+        QCOMPARE(w->ImageSlots[1]->ImageFileName(), b);
+        QVERIFY(!w->Modified);
+    }
+
     void commandLineNeedsExactExtension()
     {
         const QString path = dir.filePath(QStringLiteral("upper.TVK"));
         QFile::copy(dir.filePath(QStringLiteral("cover.tvk")), path);
         auto w = makeWindow({path});
-        QCOMPARE(w->windowTitle(), QStringLiteral("Tarvik"));
+        QCOMPARE(AppTest::Caption(*w), QStringLiteral("Tarvik"));
         QVERIFY(!w->TextSlots[0]);
     }
 
@@ -155,6 +196,8 @@ private slots:
         QVERIFY(boxes.texts.isEmpty());
         QVERIFY(w->ImageSlots[0]);
         QCOMPARE(w->ImageSlots[0]->ImageFileName(), dir.filePath(QStringLiteral("moving.png")));
+        // the new place is a change to save
+        QVERIFY(w->Modified);
 
         // gone altogether: the user is asked; No drops the picture
         QFile::remove(dir.filePath(QStringLiteral("moving.png")));
@@ -162,6 +205,146 @@ private slots:
         QCOMPARE(boxes.texts.size(), 1);
         QVERIFY(boxes.texts.first().startsWith(QStringLiteral("The Image ")));
         QVERIFY(!w->ImageSlots[0]);
+    }
+
+    // Pictures that cannot be found: the question has No as its default
+    // and offers "No to all" when there are several; a picture the user
+    // points to marks the document modified.
+    void missingPictureQuestions()
+    {
+        QTemporaryDir gone;
+        const QString path = dir.filePath(QStringLiteral("missing.tvk"));
+        {
+            auto w = makeWindow();
+            for (int i = 0; i < 3; ++i)
+                w->InsertImageFile(makePicture(gone.filePath(QStringLiteral("m%1.png").arg(i)), QSize(20, 20), Qt::red));
+            w->SaveFileChooser = [&] { return path; };
+            QVERIFY(w->SaveDocument(true));
+        }
+        for (int i = 0; i < 3; ++i)
+            QFile::remove(gone.filePath(QStringLiteral("m%1.png").arg(i)));
+
+        struct Seen {
+            QMessageBox::Icon icon;
+            QMessageBox::StandardButton byDefault;
+            QMessageBox::StandardButtons buttons;
+        };
+        QList<Seen> seen;
+        QMessageBox::StandardButton press = QMessageBox::NoToAll;
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, [&] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                seen << Seen{box->icon(), box->standardButton(box->defaultButton()), box->standardButtons()};
+                box->button(press)->click();
+            }
+        });
+        answer.start(10);
+
+        auto w = makeWindow();
+        QVERIFY(w->OpenDocument(path));
+        QCOMPARE(seen.size(), 1); // No to all: asked once for three
+        QCOMPARE(seen[0].icon, QMessageBox::Critical);
+        QCOMPARE(seen[0].byDefault, QMessageBox::No);
+        QCOMPARE(seen[0].buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::NoToAll);
+        QVERIFY(!w->ImageSlots[0] && !w->ImageSlots[1] && !w->ImageSlots[2]);
+
+        // one picture missing: Yes and No alone; Yes and a picture found
+        // elsewhere make a change that has to be saved
+        const QString found = makePicture(gone.filePath(QStringLiteral("found.png")), QSize(20, 20), Qt::blue);
+        makePicture(gone.filePath(QStringLiteral("m0.png")), QSize(20, 20), Qt::red);
+        makePicture(gone.filePath(QStringLiteral("m1.png")), QSize(20, 20), Qt::red);
+        seen.clear();
+        press = QMessageBox::Yes;
+        w->PictureChooser = [&](const QString &, bool) { return QStringList{found}; };
+        QVERIFY(w->OpenDocument(path));
+        QCOMPARE(seen.size(), 1);
+        QCOMPARE(seen[0].buttons, QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(seen[0].byDefault, QMessageBox::No);
+        QCOMPARE(w->ImageSlots[2]->ImageFileName(), found);
+        QVERIFY(w->Modified);
+        w->Modified = false;
+    }
+
+    // A picture that is there but cannot be read stays in the document as a
+    // grey placeholder, is named once, and is saved back as it was.
+    void unreadablePicturesAreKept()
+    {
+        QTemporaryDir here;
+        const QString a = makePicture(here.filePath(QStringLiteral("a.png")), QSize(60, 40), Qt::red);
+        const QString b = makePicture(here.filePath(QStringLiteral("b.png")), QSize(80, 50), Qt::blue);
+        const QString path = here.filePath(QStringLiteral("kept.tvk"));
+        TDocumentRecord saved;
+        {
+            auto w = makeWindow();
+            w->SpinX->setValue(1.5);
+            w->SpinY->setValue(0.5);
+            w->InsertImageFile(a);
+            w->SpinX->setValue(0);
+            w->SpinY->setValue(0);
+            const int fitted = w->InsertImageFile(b);
+            w->VelRotateLabelMouseDown(w->ImageSlots[fitted], Qt::LeftButton, Qt::NoModifier);
+            w->cmbFitTo->setCurrentIndex(3); // front & inside
+            w->cmbFitToClick();
+            w->SaveFileChooser = [&] { return path; };
+            QVERIFY(w->SaveDocument(true));
+            saved = ReadDocumentFile(path).Record;
+        }
+        // a cut PNG, and words where a picture should be
+        QVERIFY(QFile::resize(a, 30));
+        QFile text(b);
+        QVERIFY(text.open(QIODevice::WriteOnly));
+        text.write("no picture here");
+        text.close();
+
+        Boxes boxes;
+        auto w = makeWindow({path});
+        QCOMPARE(boxes.texts.size(), 1);
+        QVERIFY2(boxes.texts[0].contains(QStringLiteral("a.png")) && boxes.texts[0].contains(QStringLiteral("b.png")),
+                 qPrintable(boxes.texts[0]));
+        for (int slot : {0, 1}) {
+            QVERIFY(w->ImageSlots[slot]);
+            QVERIFY(w->ImageSlots[slot]->Placeholder());
+            QVERIFY(w->ImageSlots[slot]->isVisible());
+        }
+        QCOMPARE(w->ImageSlots[0]->size(), QSize(60, 40));
+        QVERIFY(!w->Modified);
+        // the covers change, nothing more is said
+        w->ShowSurface(TSurfaceCode::Inside);
+        w->ShowSurface(TSurfaceCode::Front);
+        QCOMPARE(boxes.texts.size(), 1);
+
+        w->mnuSave->trigger();
+        const TDocumentRecord again = ReadDocumentFile(path).Record;
+        QVERIFY(again.Images[0] == saved.Images[0]);
+        QVERIFY(again.Images[1] == saved.Images[1]);
+    }
+
+    // A file that cannot be read is not inserted, and says so; nor does it
+    // replace a picture.
+    void unreadablePictureIsNotInserted()
+    {
+        const QString broken = dir.filePath(QStringLiteral("broken.png"));
+        QFile f(broken);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("\x89PNG\r\n\x1a\n cut here");
+        f.close();
+        auto w = makeWindow();
+        Boxes boxes;
+        w->PictureChooser = [&](const QString &, bool) { return QStringList{broken}; };
+        w->btnImage->trigger();
+        QCOMPARE(boxes.texts.size(), 1);
+        QVERIFY2(boxes.texts[0].contains(QStringLiteral("broken.png")), qPrintable(boxes.texts[0]));
+        QVERIFY(!w->ImageSlots[0]);
+        QVERIFY(!w->Modified);
+
+        const QString good = makePicture(dir.filePath(QStringLiteral("good.png")), QSize(30, 30), Qt::green);
+        const int slot = w->InsertImageFile(good);
+        w->VelRotateLabelMouseDown(w->ImageSlots[slot], Qt::LeftButton, Qt::NoModifier);
+        w->btnChangeImage->click();
+        QCOMPARE(boxes.texts.size(), 2);
+        QVERIFY(w->ImageSlots[slot]);
+        QCOMPARE(w->ImageSlots[slot]->ImageFileName(), good);
+        w->Modified = false;
     }
 
     void notADocument()
@@ -174,13 +357,20 @@ private slots:
         f.close();
         QFile::remove(ExceptionLog::LogFilePath());
         auto w = makeWindow();
+        w->FCurrentFile = dir.filePath(QStringLiteral("mine.tvk"));
         w->txtText->setText(QStringLiteral("kept?"));
-        QVERIFY(!w->OpenDocument(path));
-        QCOMPARE(boxes.texts.size(), 1);
-        QVERIFY(boxes.texts.first().contains(QStringLiteral("not a Tarvik document")));
-        QVERIFY(!w->TextSlots[0]); // an empty document
-        QCOMPARE(w->windowTitle(), QStringLiteral("Tarvik"));
+        // Open, No to saving, then a file that is no document: the work on
+        // screen is untouched, still unsaved, under its own name.
+        w->OpenFileChooser = [&] { return path; };
+        w->mnuOpen->trigger();
+        QCOMPARE(boxes.texts.size(), 2);
+        QVERIFY(boxes.texts.last().contains(QStringLiteral("not a Tarvik document")));
+        QVERIFY(w->TextSlots[0]);
+        QCOMPARE(w->TextSlots[0]->Caption(), QStringLiteral("kept?"));
+        QVERIFY(w->Modified);
+        QCOMPARE(w->FCurrentFile, dir.filePath(QStringLiteral("mine.tvk")));
         QVERIFY(QString::fromUtf8(fileBytes(ExceptionLog::LogFilePath())).contains(QStringLiteral(":error")));
+        w->Modified = false;
     }
 
     void failedSaveKeepsOldFile()

@@ -4,6 +4,7 @@
 
 #include "MessageBoxes.h"
 #include "StartupLayout.h"
+#include "TSelectionRect.h"
 #include "TShape.h"
 #include "TSurfacePanel.h"
 #include "TTarvikApplication.h"
@@ -212,6 +213,215 @@ private slots:
         QTest::mouseRelease(panel, Qt::LeftButton, {}, to);
         QTEST(int(w->Selection().size()), "selected");
         w->btnSelect->setChecked(false);
+    }
+
+    // A drag in rectangular-selection mode draws the band and selects what
+    // lies inside, also when it starts on a picture fitted to the surface,
+    // whether or not that picture is selected.
+    void rubberBandOverFittedPicture()
+    {
+        const int slot = w->InsertImageFile(makePicture(dir.path(), "photo.png", QSize(300, 200)));
+        TVelCDImageElement *photo = w->ImageSlots[slot];
+        w->VelRotateLabelMouseDown(photo, Qt::LeftButton, Qt::NoModifier);
+        w->cmbFitTo->setCurrentIndex(1);
+        w->cmbFitToClick();
+        QCOMPARE(photo->geometry(), QRect(QPoint(0, 0), w->pnlFrontCover->size()));
+        w->pnlFrontCoverClick();
+        w->SpinX->setValue(3.0);
+        w->SpinY->setValue(3.0);
+        w->txtText->setText(QStringLiteral("title"));
+        TVelRotateLabel *title = w->TextSlots[0];
+        w->pnlFrontCoverClick();
+        w->btnSelect->setChecked(true);
+
+        QWidget *panel = w->pnlFrontCover;
+        const QPoint from(10, 10), to = title->geometry().bottomRight() + QPoint(10, 10);
+        auto drag = [&] {
+            const auto at = [&](QPoint p) { return panel->mapTo(w.get(), p); };
+            QTest::mousePress(w->windowHandle(), Qt::LeftButton, {}, at(from));
+            QTest::mouseMove(w->windowHandle(), at(from + QPoint(20, 20)));
+            QTest::mouseMove(w->windowHandle(), at(to));
+            const bool drawn = w->RectSel->isVisible() && w->RectSel->geometry() == QRect(from, to).normalized().adjusted(0, 0, -1, -1);
+            QTest::mouseRelease(w->windowHandle(), Qt::LeftButton, {}, at(to));
+            return drawn;
+        };
+        for (int round = 0; round < 2; ++round) {
+            QVERIFY2(drag(), qPrintable(QStringLiteral("round %1").arg(round)));
+            QCOMPARE(w->Selection(), QList<QWidget *>{title});
+        }
+        // started with the picture selected: the same
+        w->btnSelect->setChecked(false);
+        clickElement(photo);
+        w->btnSelect->setChecked(true);
+        QCOMPARE(w->Selection(), QList<QWidget *>{photo});
+        QVERIFY(drag());
+        QCOMPARE(w->Selection(), QList<QWidget *>{title});
+        // a click that draws no band still selects the picture
+        QTest::mouseClick(w->windowHandle(), Qt::LeftButton, {}, panel->mapTo(w.get(), from));
+        QCOMPARE(w->Selection(), QList<QWidget *>{photo});
+        w->btnSelect->setChecked(false);
+    }
+
+    // A grip on the surface's edge sizes the picture, and what the element
+    // holds in inches is what the screen shows.
+    void gripOnTheEdge_data()
+    {
+        QTest::addColumn<bool>("clickedFirst");
+        QTest::addColumn<QPoint>("grip"); // panel pixel on the grip as drawn
+        QTest::addColumn<QPoint>("by");
+        // A 3000 x 2000 photo lands at 0, 0 as wide as the 461-pixel cover:
+        // its right-hand grips are cut by the cover's edge.
+        QTest::newRow("bottom-right, just inserted") << false << QPoint(459, 306) << QPoint(-180, -96);
+        QTest::newRow("bottom-right, clicked first") << true << QPoint(459, 306) << QPoint(-180, -96);
+        QTest::newRow("right, just inserted") << false << QPoint(459, 153) << QPoint(-180, 0);
+    }
+    void gripOnTheEdge()
+    {
+        QFETCH(bool, clickedFirst);
+        QFETCH(QPoint, grip);
+        QFETCH(QPoint, by);
+        w->mnuInches->trigger();
+        const int slot = w->InsertImageFile(makePicture(dir.path(), "wide.png", QSize(3000, 2000)));
+        TVelCDImageElement *img = w->ImageSlots[slot];
+        QCOMPARE(img->geometry(), QRect(0, 0, 461, 307));
+        if (clickedFirst)
+            clickElement(img);
+        else
+            w->VelRotateLabelMouseDown(img, Qt::LeftButton, Qt::NoModifier);
+        // the grip is drawn where the user presses it
+        QCOMPARE(w->pnlFrontCover->grab().toImage().pixelColor(grip), QColor(Qt::black));
+
+        const auto at = [&](QPoint p) { return w->pnlFrontCover->mapTo(w.get(), p); };
+        QTest::mouseMove(w->windowHandle(), at(grip));
+        QTest::mousePress(w->windowHandle(), Qt::LeftButton, {}, at(grip));
+        QTest::mouseMove(w->windowHandle(), at(grip + by / 2));
+        QTest::mouseMove(w->windowHandle(), at(grip + by));
+        QTest::mouseRelease(w->windowHandle(), Qt::LeftButton, {}, at(grip + by));
+        QCoreApplication::processEvents();
+
+        // sized, not moved
+        QCOMPARE(img->pos(), QPoint(0, 0));
+        QVERIFY(img->width() < 461 - 150);
+        const auto inches = [](int pixels) { return float(double(pixels) / 96.0); }; // zoom 1
+        QCOMPARE(img->XPosInches(), 0.0f);
+        QCOMPARE(img->YPosInches(), 0.0f);
+        QCOMPARE(img->WidthInches(), inches(img->width()));
+        QCOMPARE(img->HeightInches(), inches(img->height()));
+        // the panel's fields and the saved record say the same
+        QCOMPARE(w->SpinImgWidth->value(), double(QString::number(inches(img->width()), 'f', 2).toDouble()));
+        TDocumentRecord record;
+        w->FillDocumentRecord(record);
+        QCOMPARE(record.Images[slot].XPosInches, 0.0f);
+        QCOMPARE(record.Images[slot].WidthInches, inches(img->width()));
+        QCOMPARE(record.Images[slot].HeightInches, inches(img->height()));
+    }
+
+    // With "Maintain aspect ratio" ticked a fitted photo fills its surface
+    // cut to the surface's shape, never squeezed; unticked it is stretched.
+    // A 3:2 photo with a red band on its left sixth and a blue one on its
+    // right sixth: cut to the (nearly square) cover, neither band shows.
+    void fittedPhotoKeepsItsProportions()
+    {
+        QImage bands(300, 200, QImage::Format_RGB32);
+        for (int x = 0; x < 300; ++x)
+            for (int y = 0; y < 200; ++y)
+                bands.setPixelColor(x, y, x < 50 ? Qt::red : x >= 250 ? Qt::blue : Qt::green);
+        const QString photo = dir.filePath(QStringLiteral("bands.png"));
+        QVERIFY(bands.save(photo));
+        const int slot = w->InsertImageFile(photo);
+        TVelCDImageElement *img = w->ImageSlots[slot];
+        auto fit = [&](int index) {
+            w->VelRotateLabelMouseDown(img, Qt::LeftButton, Qt::NoModifier);
+            w->cmbFitTo->setCurrentIndex(index);
+            w->cmbFitToClick();
+            w->pnlFrontCoverClick();
+        };
+        auto edges = [](QWidget *panel) {
+            const QImage shot = panel->grab().toImage();
+            const int mid = shot.height() / 2;
+            return QList<QColor>{shot.pixelColor(8, mid), shot.pixelColor(shot.width() - 9, mid)};
+        };
+        const QList<QColor> cut{Qt::green, Qt::green}, stretched{Qt::red, Qt::blue};
+        QVERIFY(w->chkProportions->isChecked());
+        fit(1); // front cover
+        QCOMPARE(edges(w->pnlFrontCover), cut);
+        w->chkProportions->click();
+        QCOMPARE(edges(w->pnlFrontCover), stretched);
+        w->chkProportions->click();
+        QCOMPARE(edges(w->pnlFrontCover), cut);
+
+        fit(6); // the round label: its square comes from the photo's middle
+        const int diameter = w->pnlRoundLabel->width();
+        const QImage label = w->pnlRoundLabel->grab().toImage();
+        QCOMPARE(label.pixelColor(12, diameter / 2), QColor(Qt::green));
+        w->chkProportions->click();
+        QCOMPARE(w->pnlRoundLabel->grab().toImage().pixelColor(12, diameter / 2), QColor(Qt::red));
+        w->chkProportions->click();
+
+        // a saved cover opens cut as well
+        fit(1);
+        const QString path = dir.filePath(QStringLiteral("cut.tvk"));
+        w->SaveFileChooser = [&] { return path; };
+        QVERIFY(w->SaveDocument(true));
+        auto reopened = AppTest::makeWindow(QSize(1024, 768), {path});
+        QCOMPARE(edges(reopened->pnlFrontCover), cut);
+    }
+
+    // One user command is one undo step, however many properties it sets.
+    void styleIsOneUndoStep()
+    {
+        w->SpinX->setValue(1.0);
+        w->SpinY->setValue(2.0);
+        w->cmbFontSize->setCurrentText(QStringLiteral("28"));
+        w->btnBold->setChecked(false);
+        w->btnItalic->setChecked(true);
+        w->shColor->setColorSilently(0x0000FF);
+        w->rb180->setChecked(true);
+        w->txtText->setText(QStringLiteral("Spine"));
+        w->pnlFrontCoverClick();
+        TDocumentRecord before;
+        w->FillDocumentRecord(before);
+        clickElement(w->TextSlots[0]);
+
+        const int snapshots = w->HistorySnapshots;
+        w->cmbApplyStyle->setCurrentIndex(w->cmbApplyStyle->findText(QStringLiteral("Left Spine")));
+        w->cmbApplyStyleClick();
+        QCOMPARE(w->HistorySnapshots, snapshots + 1);
+        QCOMPARE(w->TextSlots[0]->parentWidget(), w->pnlBackCover);
+
+        w->mnuUndo->trigger();
+        TDocumentRecord after;
+        w->FillDocumentRecord(after);
+        QVERIFY(w->TextSlots[0]);
+        QCOMPARE(w->TextSlots[0]->parentWidget(), w->pnlFrontCover);
+        TTextElementRecord was = before.Texts[0], now = after.Texts[0];
+        QCOMPARE(now.RealFontSize, 28);
+        QCOMPARE(now.FontStyle, std::uint8_t(fbItalic));
+        QCOMPARE(now.FontColor, 0x0000FF);
+        QCOMPARE(now.Angle, 180);
+        QCOMPARE(now.XPosCm, 1.0f);
+        QCOMPARE(now.YPosCm, 2.0f);
+        QCOMPARE(now.FontName, was.FontName);
+        QCOMPARE(now.Transparent, was.Transparent);
+    }
+
+    void fitIsOneUndoStep()
+    {
+        w->SpinX->setValue(2.0);
+        const int slot = w->InsertImageFile(makePicture(dir.path(), "fit.png", QSize(60, 40)));
+        TVelCDImageElement *img = w->ImageSlots[slot];
+        w->VelRotateLabelMouseDown(img, Qt::LeftButton, Qt::NoModifier);
+        const int snapshots = w->HistorySnapshots;
+        w->cmbFitTo->setCurrentIndex(4); // back cover
+        w->cmbFitToClick();
+        QCOMPARE(w->HistorySnapshots, snapshots + 1);
+        QCOMPARE(img->parentWidget(), w->pnlBackCover);
+        w->mnuUndo->trigger();
+        TVelCDImageElement *back = w->ImageSlots[slot];
+        QCOMPARE(back->parentWidget(), w->pnlFrontCover);
+        QCOMPARE(back->FitStyle(), fsNone);
+        QCOMPARE(back->XPosCm(), 2.0f);
+        QCOMPARE(back->size(), QSize(60, 40));
     }
 
     void deleteRoundLabelImageShowsCircles()

@@ -14,9 +14,16 @@
 #include "AppTestSupport.h"
 #include "TfrmTarvik.h"
 #include "THelpWindow.h"
+#include "TfrmAboutBox.h"
+#include "VelRotateLabel.h"
 #include "VelMeasureRoutines.h"
 
 #include <QAction>
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QScrollArea>
 #include <QColorDialog>
 #include <QComboBox>
 #include <QLabel>
@@ -59,7 +66,14 @@ private slots:
     void componentsAndTexts()
     {
         auto w = makeWindow();
-        QCOMPARE(w->windowTitle(), QStringLiteral("Tarvik"));
+        QCOMPARE(AppTest::Caption(*w), QStringLiteral("Tarvik"));
+        // The application pins no display name of its own: the desktop would
+        // add it to every caption ("Tarvik - jazz.tvk — Tarvik").
+        const QString name = QCoreApplication::applicationName();
+        QCoreApplication::setApplicationName(QStringLiteral("probe"));
+        const QString displayName = QGuiApplication::applicationDisplayName();
+        QCoreApplication::setApplicationName(name);
+        QCOMPARE(displayName, QStringLiteral("probe"));
         QCOMPARE(w->SBPanel0->text(), QStringLiteral("For Help press F1"));
         QCOMPARE(w->SBPanel1->text(), QStringLiteral("Zoom: 100 %"));
         QCOMPARE(w->mnuPrinterSetup->text(), QStringLiteral("Printer Set&up..."));
@@ -83,7 +97,7 @@ private slots:
         QStringList menus;
         for (QAction *a : w->menuBar()->actions())
             menus << a->text();
-        QCOMPARE(menus, QStringList({"&File", "&Edit", "&Insert", "A&lignment", "&?"}));
+        QCOMPARE(menus, QStringList({"&File", "&Edit", "&Insert", "&Align", "&?"}));
 
         QCOMPARE(w->pagCover->tabText(0), QStringLiteral("CD Front Cover"));
         QCOMPARE(w->pagCover->tabText(3), QStringLiteral("CD Label"));
@@ -129,6 +143,8 @@ private slots:
                  QPoint((sheet.width() - w->pnlFrontCover->width()) / 2,
                         (sheet.height() - w->pnlFrontCover->height() - 15) / 2));
         QCOMPARE(w->ShadowFrontCover->geometry(), w->pnlFrontCover->geometry().translated(4, 4));
+        for (TShape *shadow : {w->ShadowFrontCover, w->shadowInsideCover, w->ShadowBackCover, w->ShadowRoundLabel})
+            QCOMPARE(shadow->brushColor(), QColor(128, 128, 128));
     }
 
     void windowSizeByScreen()
@@ -146,11 +162,15 @@ private slots:
         w->CoverSettings.Colors[ciFront] = 0x0000FF;
         w->FCurrentFile = QStringLiteral("/tmp/jazz.tvk");
         w->UpdateCaption();
-        QCOMPARE(w->windowTitle(), QStringLiteral("Tarvik - jazz.tvk"));
+        QCOMPARE(AppTest::Caption(*w), QStringLiteral("Tarvik - jazz.tvk"));
+        // unsaved work shows in the caption at the next command-state round
+        w->Modified = true;
+        w->tmrDisableTimer();
+        QCOMPARE(AppTest::Caption(*w), QStringLiteral("Tarvik - jazz.tvk*"));
         w->Modified = false;
         w->mnuNew->trigger();
         QVERIFY(boxes.texts.isEmpty()); // an unmodified document is not asked about
-        QCOMPARE(w->windowTitle(), QStringLiteral("Tarvik"));
+        QCOMPARE(AppTest::Caption(*w), QStringLiteral("Tarvik"));
         QVERIFY(w->FCurrentFile.isEmpty());
         QVERIFY(!w->Modified);
         for (int i = ciFront; i <= ciRoundLabel; ++i)
@@ -200,6 +220,62 @@ private slots:
         QVERIFY(m->close());
         QVERIFY(!m->isVisible());
         QCOMPARE(boxes.texts.size(), 2);
+    }
+
+    // Yes to "save before?" and then no save: the document stays, whatever
+    // was about to replace it or close it.
+    void unsavedYesKeepsTheDocument_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("save");
+        for (const char *command : {"new", "open", "close"})
+            for (const char *save : {"cancelled", "failed"})
+                QTest::newRow(qPrintable(QStringLiteral("%1, save %2").arg(command, save))) << command << save;
+    }
+    void unsavedYesKeepsTheDocument()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, save);
+        QTemporaryDir dir;
+        QFile blocker(dir.filePath(QStringLiteral("plainfile")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+
+        auto w = makeWindow();
+        AppTest::Boxes boxes(QMessageBox::Yes);
+        w->txtText->setText(QStringLiteral("unsaved work"));
+        w->pnlFrontCoverClick();
+        QVERIFY(w->Modified);
+        w->SaveFileChooser = [&] {
+            return save == QLatin1String("cancelled") ? QString() : blocker.fileName() + QStringLiteral("/a.tvk");
+        };
+        int opened = 0;
+        w->OpenFileChooser = [&] {
+            ++opened;
+            return QString();
+        };
+
+        if (command == QLatin1String("new"))
+            w->mnuNew->trigger();
+        else if (command == QLatin1String("open"))
+            w->mnuOpen->trigger();
+        else
+            QVERIFY(!w->close());
+
+        QVERIFY(w->isVisible());
+        QVERIFY(w->Modified);
+        QVERIFY(w->TextSlots[0]);
+        QCOMPARE(w->TextSlots[0]->Caption(), QStringLiteral("unsaved work"));
+        QCOMPARE(opened, 0); // the Open dialog never came
+        QCOMPARE(boxes.texts.first(), QStringLiteral("The file has changed, do you want to save it before closing?"));
+        // a failed write says why; a cancelled dialog needs no words
+        QCOMPARE(boxes.texts.size(), save == QLatin1String("failed") ? 2 : 1);
+
+        // and when the save does happen, the command goes on
+        w->SaveFileChooser = [&] { return dir.filePath(QStringLiteral("saved.tvk")); };
+        w->mnuNew->trigger();
+        QVERIFY(!w->TextSlots[0]);
+        QVERIFY(QFileInfo::exists(dir.filePath(QStringLiteral("saved.tvk"))));
     }
 
     void customColoursPersist()
@@ -290,6 +366,80 @@ private slots:
         QTRY_VERIFY(THelpWindow::instance()->isVisible());
         QCOMPARE(THelpWindow::instance()->currentUrl(), THelpWindow::UrlOfContext(170));
         THelpWindow::instance()->close();
+    }
+
+    // At the window's smallest size every control of the property panel has
+    // the room it needs and can be reached (the panel scrolls).
+    void propertyPanelAtMinimumSize()
+    {
+        auto w = makeWindow();
+        w->resize(w->minimumSize());
+        QCOMPARE(w->size(), QSize(500, 400));
+        for (QWidget *page : {w->tabText, w->TabImage, w->TabColors}) {
+            w->pagEdit->setCurrentWidget(page);
+            QCoreApplication::processEvents();
+            QList<QWidget *> controls = page->findChildren<QWidget *>();
+            controls << w->SpinX << w->SpinY;
+            for (QWidget *c : controls) {
+                if (!c->isVisibleTo(w.get()) || !(qobject_cast<QAbstractButton *>(c) || qobject_cast<QComboBox *>(c)
+                                                  || qobject_cast<QLineEdit *>(c) || qobject_cast<QAbstractSpinBox *>(c)
+                                                  || qobject_cast<TVelPickColor *>(c)))
+                    continue;
+                if (qobject_cast<QComboBox *>(c->parentWidget()) || qobject_cast<QAbstractSpinBox *>(c->parentWidget()))
+                    continue; // a list's or a spin field's own line
+                const QByteArray name = c->objectName().toUtf8() + ' ' + c->metaObject()->className();
+                QVERIFY2(c->height() >= c->minimumSizeHint().height(), name.constData());
+                for (QWidget *p = c->parentWidget(); p; p = p->parentWidget())
+                    if (auto *scroll = qobject_cast<QScrollArea *>(p)) {
+                        const QPoint at = c->mapTo(scroll->widget(), QPoint(c->width() / 2, c->height() / 2));
+                        scroll->ensureVisible(at.x(), at.y(), c->width() / 2, c->height() / 2);
+                        break;
+                    }
+                const QRect shown(c->mapTo(w.get(), QPoint(0, 0)), c->size());
+                QVERIFY2(w->centralWidget()->geometry().contains(shown), name.constData());
+            }
+        }
+    }
+
+    void aboutBoxNamesNoMissingAddress()
+    {
+        auto w = makeWindow();
+        TfrmAboutBox box(w.get());
+        box.setAttribute(Qt::WA_DeleteOnClose, false);
+        box.show();
+        QStringList shown;
+        for (QLabel *l : box.findChildren<QLabel *>())
+            if (l->isVisible())
+                shown << l->text();
+        QVERIFY(shown.join(' ').contains(QStringLiteral("1.14")));
+        for (const QString &text : shown) {
+            QVERIFY2(!text.contains(QStringLiteral("send comments")), qPrintable(text));
+            QVERIFY2(!text.contains(QStringLiteral("web site")), qPrintable(text));
+        }
+    }
+
+    // The help says plainly which commands do nothing yet.
+    void helpTellsWhatDoesNotWorkYet_data()
+    {
+        QTest::addColumn<QString>("feature");
+        QTest::newRow("printing") << "Printing";
+        QTest::newRow("clipboard") << "Cut, copy and paste";
+        QTest::newRow("wizard") << "wizard";
+    }
+    void helpTellsWhatDoesNotWorkYet()
+    {
+        QFETCH(QString, feature);
+        QFile page(QStringLiteral(":/help/contents.html"));
+        QVERIFY(page.open(QIODevice::ReadOnly));
+        const QString html = QString::fromUtf8(page.readAll()).simplified();
+        const QRegularExpression notYet(QStringLiteral("<p class=\"notyet\">(.*?)</p>"));
+        QStringList said;
+        for (auto it = notYet.globalMatch(html); it.hasNext();)
+            said << it.next().captured(1);
+        bool found = false;
+        for (const QString &p : said)
+            found = found || (p.contains(feature) && p.contains(QStringLiteral("not available yet")));
+        QVERIFY2(found, qPrintable(said.join(QStringLiteral(" | "))));
     }
 
     void errorsAreLoggedAndShown()

@@ -63,6 +63,33 @@ def valid():
     return d
 
 
+def ext_string(text):
+    data = text if isinstance(text, bytes) else text.encode("utf-8")
+    return struct.pack("<H", len(data)) + data
+
+
+def ext_entry(kind, slot, data):
+    return struct.pack("<BBH", kind, slot, len(data)) + data
+
+
+def ext_block(entries, code_page=1252, version=1, length=None, crc=None):
+    """The UTF-8 extension block that follows the record (see
+    src/document/DocumentExtension.h)."""
+    payload = struct.pack("<H", code_page) + b"".join(entries)
+    return (b"TVKu" + struct.pack("<HII", version, len(payload) if length is None else length,
+                                  zlib.crc32(payload) if crc is None else crc) + payload)
+
+
+def with_extension():
+    """A document whose texts and paths go beyond the Western code page."""
+    d = document()
+    text_record(d, 0, "Björk ½ ?? €")  # the record's code-page form
+    image_record(d, 0, "/home/u/????????/cover.png")
+    block = ext_block([ext_entry(1, 0, ext_string("Björk ½ 東京 €") + ext_string("Arial")),
+                       ext_entry(2, 0, ext_string("/home/u/Картинки/cover.png"))])
+    return bytes(d), block
+
+
 def write(path, data):
     os.makedirs(os.path.dirname(path), exist_ok=True)
     with open(path, "wb") as f:
@@ -128,6 +155,31 @@ def main():
         image_record(d, slot, "/p/%d.png" % slot, kind=5 + slot * 5 % 251, fit=7 + slot * 5 % 249,
                      surface=(2, 4, 5, 7, 255)[slot % 5])
     write(h + "unknown-surfaces-and-fits.tvk", zlib.compress(bytes(d), 1))
+
+    # extension blocks after a whole record: every fault leaves the record
+    # readable and costs no more than the block or the slot concerned
+    record, block = with_extension()
+    write("fuzz/seeds/with-extension.tvk", zlib.compress(record + block, 1))
+    entries = [ext_entry(1, 0, ext_string("Björk ½ 東京 €") + ext_string("Arial")),
+               ext_entry(2, 0, ext_string("/home/u/Картинки/cover.png"))]
+    write(h + "ext-wrong-checksum.tvk", zlib.compress(record + ext_block(entries, crc=0x12345678), 1))
+    write(h + "ext-cut-short.tvk", zlib.compress(record + block[:len(block) // 2], 1))
+    write(h + "ext-length-beyond-everything.tvk", zlib.compress(record + ext_block(entries, length=0xFFFFFFFF), 1))
+    write(h + "ext-another-version.tvk", zlib.compress(record + ext_block(entries, version=2), 1))
+    write(h + "ext-not-matching-the-record.tvk", zlib.compress(
+        record + ext_block([ext_entry(1, 0, ext_string("Something else") + ext_string("Arial")),
+                            ext_entry(2, 0, ext_string("/elsewhere/cover.png"))]), 1))
+    bad = [ext_entry(1, 0, b"\xff\xff" + b"x" * 10),             # a string running past its entry
+           ext_entry(1, 1, ext_string(b"\xc3\x28") + ext_string("A")),  # not UTF-8
+           ext_entry(1, 250, ext_string("slot out of range") + ext_string("A")),
+           ext_entry(2, 51, ext_string("/image/slot/out/of/range")),
+           ext_entry(7, 0, b"an unknown kind"),
+           ext_entry(1, 2, ext_string("x" * 300) + ext_string("A")),  # over 255 characters
+           ext_entry(2, 0, ext_string("/" + "p" * 5000))]           # over 4096 bytes
+    write(h + "ext-hostile-entries.tvk", zlib.compress(record + ext_block(bad) + b"\x01\x00\xff", 1))
+    c = zlib.compressobj(9)
+    parts = [c.compress(record + ext_block(entries)), c.compress(bytes(64 << 20)), c.flush()]
+    write(h + "ext-then-64-megabytes.tvk", b"".join(parts))
 
     # a whole record followed by a gigabyte of zeros in one stream (about 1 MB)
     c = zlib.compressobj(9)

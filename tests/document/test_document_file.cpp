@@ -6,6 +6,7 @@
 #include "CDDataTypes.h"
 #include "CompressExpand.h"
 #include "CompressExpandFiles.h"
+#include "DocumentExtension.h"
 #include "DocumentFile.h"
 #include "TarvikError.h"
 
@@ -109,7 +110,7 @@ void verifySanitised(const TDocumentRecord &r)
         QVERIFY(s == 0 || s == 1 || s == 3 || s == 6);
     }
     for (const auto &m : r.Images) {
-        QVERIFY(m.ImageFileName.size() <= 255);
+        QVERIFY(m.ImageFileName.toUtf8().size() <= DocumentExtension::MaxPathBytes);
         for (float v : {m.XPosCm, m.YPosCm, m.XPosInches, m.YPosInches, m.WidthCm, m.HeightCm, m.WidthInches,
                         m.HeightInches, m.SavedZoom})
             QVERIFY(sane(v));
@@ -170,6 +171,48 @@ private:
     bool m_ok = false;
 };
 
+// Slot 0 holds a text beyond the Western code page, slot 1 a plain one,
+// image slot 3 a path in Cyrillic.
+TDocumentRecord faultDocument()
+{
+    TDocumentRecord doc = emptyDocument();
+    doc.Texts[0].Text = QStringLiteral("東京 A");
+    doc.Texts[0].FontName = QStringLiteral("Arial");
+    doc.Texts[1].Text = QStringLiteral("plain");
+    doc.Images[3].ImageFileName = QStringLiteral("/p/Картинки/a.png");
+    return doc;
+}
+
+// Pieces of extension blocks, to build broken ones.
+QByteArray u16(int v)
+{
+    return QByteArray(1, char(v & 0xFF)) + char((v >> 8) & 0xFF);
+}
+QByteArray str(const QByteArray &utf8)
+{
+    return u16(int(utf8.size())) + utf8;
+}
+QByteArray str(const char *utf8)
+{
+    return str(QByteArray(utf8));
+}
+QByteArray entry(int kind, int slot, const QByteArray &data)
+{
+    return QByteArray(1, char(kind)) + char(slot) + u16(int(data.size())) + data;
+}
+// A block with a right header and checksum around `entries` (written in 1252).
+QByteArray block(const QByteArray &entries)
+{
+    const QByteArray payload = u16(1252) + entries;
+    QByteArray b("TVKu\x01\x00", 6);
+    const quint32 n = quint32(payload.size());
+    const quint32 crc = quint32(crc32(0L, reinterpret_cast<const Bytef *>(payload.constData()), uInt(payload.size())));
+    for (quint32 v : {n, crc})
+        for (int i = 0; i < 4; ++i)
+            b.append(char((v >> (8 * i)) & 0xFF));
+    return b + payload;
+}
+
 } // namespace
 
 class TestDocumentFile : public QObject
@@ -191,8 +234,13 @@ private slots:
 
         const QByteArray bytes = readAll(file);
         QCOMPARE(bytes.left(2), QByteArray("\x78\x01"));
-        const QByteArray content = zlibExpand(bytes, 2 * TDocumentRecord::Size);
+        const QByteArray whole = zlibExpand(bytes, 2 * TDocumentRecord::Size);
+        // the record, then the extension block, which for an empty document
+        // holds its header and code page alone
+        const QByteArray content = whole.left(TDocumentRecord::Size);
         QCOMPARE(content, PackDocumentRecord(doc));
+        QCOMPARE(whole.mid(TDocumentRecord::Size, 4), QByteArray("TVKu"));
+        QCOMPARE(whole.size(), TDocumentRecord::Size + 16);
         for (int i = 0; i < TextSlotCount; ++i)
             QCOMPARE(content.at(i * TTextElementRecord::Size), '\0');
         for (int i = 0; i < ImageSlotCount; ++i)
@@ -226,6 +274,111 @@ private slots:
         const QString again = path(QStringLiteral("again.tvk"));
         QVERIFY(WriteDocumentFile(again, read.Record).Ok);
         QCOMPARE(readAll(again), readAll(file));
+    }
+
+    // Characters beyond the record's code page and paths beyond its 255
+    // bytes come back whole, while the record itself stays what every
+    // reader of the record has always read.
+    void fullStringsSurviveAFile()
+    {
+        TDocumentRecord doc = emptyDocument();
+        auto text = [&](int slot, const QString &t, const QString &font) {
+            doc.Texts[slot].Text = t;
+            doc.Texts[slot].FontName = font;
+            doc.Texts[slot].RealFontSize = 12;
+        };
+        text(0, QStringLiteral("Björk ½ 東京 €"), QStringLiteral("Liberation Sans"));
+        text(7, QStringLiteral("Привет, мир"), QStringLiteral("ＭＳ 明朝"));
+        text(100, QString(255, QChar(0x6771)), QStringLiteral("Arial"));
+        text(50, QStringLiteral("\u2014 a\U0001F3B5b \uFEFF"), QString());
+        doc.Images[0].ImageFileName = QStringLiteral("/home/u/Картинки/cover.png");
+        const QString longPath = QLatin1Char('/') + QString(300, QLatin1Char('p')) + QStringLiteral("/back.jpg");
+        doc.Images[50].ImageFileName = longPath;
+
+        const QString file = path(QStringLiteral("unicode.tvk"));
+        QVERIFY(WriteDocumentFile(file, doc, 1252).Ok);
+        const TDocumentReadResult read = ReadDocumentFile(file, 1252);
+        QVERIFY(read.ok());
+        for (int slot : {0, 7, 50, 100}) {
+            QCOMPARE(read.Record.Texts[slot].Text, doc.Texts[slot].Text);
+            QCOMPARE(read.Record.Texts[slot].FontName, doc.Texts[slot].FontName);
+        }
+        QCOMPARE(read.Record.Images[0].ImageFileName, doc.Images[0].ImageFileName);
+        QCOMPARE(read.Record.Images[50].ImageFileName, longPath);
+        QVERIFY(read.Record == doc);
+
+        // what others read: the record at the head of the stream, in the code page
+        const QByteArray head = zlibExpand(readAll(file), 2 * TDocumentRecord::Size).left(TDocumentRecord::Size);
+        QCOMPARE(head, PackDocumentRecord(doc, 1252));
+        const TDocumentRecord plain = UnpackDocumentRecord(head, nullptr, 1252);
+        QCOMPARE(plain.Texts[0].Text, QStringLiteral("Björk ½ ?? €"));
+        QCOMPARE(plain.Images[50].ImageFileName.size(), 255);
+
+        // read where another code page is the system's: the record's forms
+        // still match the block
+        const TDocumentReadResult cyrillic = ReadDocumentFile(file, 1251);
+        QCOMPARE(cyrillic.Record.Texts[7].Text, QStringLiteral("Привет, мир"));
+        QCOMPARE(cyrillic.Record.Images[0].ImageFileName, doc.Images[0].ImageFileName);
+
+        // saving what was opened writes the same bytes again
+        const QString again = path(QStringLiteral("unicode-again.tvk"));
+        QVERIFY(WriteDocumentFile(again, read.Record, 1252).Ok);
+        QCOMPARE(readAll(again), readAll(file));
+    }
+
+    // The block is read as hostile input: whatever is damaged, cut, out of
+    // bounds or does not match its slot is ignored, and costs no more than
+    // that slot (or the block, when the block as a whole is in doubt).
+    void extensionBlockFaults_data()
+    {
+        using namespace DocumentExtension;
+        QTest::addColumn<QByteArray>("block");
+        QTest::addColumn<QString>("recordText"); // slot 0's text as the record holds it
+        QTest::addColumn<bool>("textWhole");
+        QTest::addColumn<bool>("pathWhole");
+
+        const QString record = QStringLiteral("?? A");
+        const QByteArray good = PackExtensionBlock(faultDocument().Texts, faultDocument().Images, 1252);
+        auto patched = [&](int at, QByteArray bytes) { return QByteArray(good).replace(at, bytes.size(), bytes); };
+        const QByteArray text = entry(1, 0, str("東京 A") + str("Arial"));
+        const QByteArray image = entry(2, 3, str("/p/Картинки/a.png"));
+
+        QTest::newRow("whole") << good << record << true << true;
+        QTest::newRow("no block") << QByteArray() << record << false << false;
+        QTest::newRow("another magic") << patched(0, "TVKx") << record << false << false;
+        QTest::newRow("another version") << patched(4, QByteArray("\x02\x00", 2)) << record << false << false;
+        QTest::newRow("cut short") << good.left(good.size() - 3) << record << false << false;
+        QTest::newRow("length beyond everything") << patched(6, QByteArray("\xFF\xFF\xFF\xFF", 4)) << record << false << false;
+        QByteArray flipped = good;
+        flipped[good.size() - 2] = char(flipped[good.size() - 2] ^ 0x20);
+        QTest::newRow("damaged payload") << flipped << record << false << false;
+        QTest::newRow("record text not the block's") << good << QStringLiteral("?? B") << false << true;
+        QTest::newRow("slot not used") << good << QString() << false << true;
+        QTest::newRow("not UTF-8") << block(entry(1, 0, str("\xFF\xFE A") + str("Arial")) + image) << record << false << true;
+        QTest::newRow("string past its entry") << block(entry(1, 0, u16(500) + "?? A") + image) << record << false << true;
+        QTest::newRow("text over 255 characters")
+            << block(entry(1, 0, str(QString(256, QLatin1Char('A')).toUtf8()) + str("Arial")) + image)
+            << QString(255, QLatin1Char('A')) << false << true;
+        QTest::newRow("unknown kind and slot skipped")
+            << block(entry(9, 0, "??") + entry(1, 200, str("x") + str("y")) + text + image) << record << true << true;
+        QTest::newRow("first entry of a slot counts")
+            << block(entry(1, 0, str("東京 B") + str("Arial")) + text + image) << record << false << true;
+        QTest::newRow("last entry cut") << block(text + image.left(image.size() - 1)) << record << true << false;
+    }
+    void extensionBlockFaults()
+    {
+        QFETCH(QByteArray, block);
+        QFETCH(QString, recordText);
+        QFETCH(bool, textWhole);
+        QFETCH(bool, pathWhole);
+        TDocumentRecord doc = UnpackDocumentRecord(PackDocumentRecord(faultDocument(), 1252), nullptr, 1252);
+        doc.Texts[0].Text = recordText;
+        DocumentExtension::ApplyExtensionBlock(doc.Texts, doc.Images, block, 1252);
+        QCOMPARE(doc.Texts[0].Text, textWhole ? QStringLiteral("東京 A") : recordText);
+        QCOMPARE(doc.Images[3].ImageFileName, pathWhole ? QStringLiteral("/p/Картинки/a.png")
+                                                         : QStringLiteral("/p/") + QString(8, u'?') + QStringLiteral("/a.png"));
+        // the slot the block does not name keeps its record text
+        QCOMPARE(doc.Texts[1].Text, QStringLiteral("plain"));
     }
 
     // Contents of other sizes written by other programs.
@@ -386,10 +539,16 @@ private slots:
         const QStringList opened = {"oversize-shortstrings.tvk", "oversize-shortstrings-older-form.tvk",
                                     "nan-and-huge-numbers.tvk", "unknown-surfaces-and-fits.tvk",
                                     "expands-to-a-gigabyte.tvk"};
+        // ...and these open with the record's own strings, their extension
+        // blocks ignored (all but the last, whose block is whole)
+        const QStringList extensions = {"ext-wrong-checksum.tvk", "ext-cut-short.tvk",
+                                        "ext-length-beyond-everything.tvk", "ext-another-version.tvk",
+                                        "ext-not-matching-the-record.tvk", "ext-hostile-entries.tvk",
+                                        "ext-then-64-megabytes.tvk"};
 
         const QDir corpus(QStringLiteral(TARVIK_TEST_DATA "/hostile"));
         const QStringList files = corpus.entryList(QDir::Files, QDir::Name);
-        QVERIFY(files.size() >= refused.size() + opened.size());
+        QVERIFY(files.size() >= refused.size() + opened.size() + extensions.size());
         QHash<QString, TDocumentReadResult> results;
         {
             // a real document needs well under a megabyte; the largest file
@@ -405,9 +564,9 @@ private slots:
             if (r.ok()) {
                 verifySanitised(r.Record);
                 QVERIFY2(!refused.contains(name), tag.constData());
-                QVERIFY2(UnpackDocumentRecord(PackDocumentRecord(r.Record)) == r.Record, tag.constData());
+                QVERIFY2(ReadDocumentBytes(DocumentFileBytes(r.Record)).Record == r.Record, tag.constData());
             } else {
-                QVERIFY2(!opened.contains(name), tag.constData());
+                QVERIFY2(!opened.contains(name) && !extensions.contains(name), tag.constData());
                 QCOMPARE(r.Status, TDocumentReadResult::NotADocument);
                 QCOMPARE(r.LogMessage, QStringLiteral("error"));
                 QCOMPARE(r.UserMessage, QStringLiteral("“%1” is not a Tarvik document.").arg(name));
@@ -423,6 +582,13 @@ private slots:
         QCOMPARE(nan.Texts[0].XPosCm, 0.0f);           // NaN
         QCOMPARE(nan.Texts[0].YPosCm, 0.0f);           // infinity
         QCOMPARE(nan.Texts[0].YPosInches, MaxRecordFloat); // 3.4e38
+        for (const QString &name : extensions) {
+            const TDocumentRecord &r = results[name].Record;
+            const bool whole = name == QLatin1String("ext-then-64-megabytes.tvk");
+            QCOMPARE(r.Texts[0].Text, whole ? QStringLiteral("Björk ½ 東京 €") : QStringLiteral("Björk ½ ?? €"));
+            QCOMPARE(r.Images[0].ImageFileName,
+                     whole ? QStringLiteral("/home/u/Картинки/cover.png") : QStringLiteral("/home/u/") + QString(8, u'?') + QStringLiteral("/cover.png"));
+        }
         const TDocumentRecord &odd = results[QStringLiteral("unknown-surfaces-and-fits.tvk")].Record;
         QCOMPARE(odd.Texts[0].SurfaceIndex, TSurfaceCode::Front);
         QCOMPARE(odd.Images[0].FitStyle, fsNone);

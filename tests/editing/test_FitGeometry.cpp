@@ -144,6 +144,55 @@ private slots:
         QVERIFY(FrontInsideHalfPicture(QImage(), s, zoom, TFrontInsideHalf::Front).isNull());
     }
 
+    void centerCrop_data()
+    {
+        QTest::addColumn<QSize>("picture");
+        QTest::addColumn<QSizeF>("surface");
+        QTest::addColumn<QRect>("shown");
+        QTest::newRow("3:2 photo on a square") << QSize(3000, 2000) << QSizeF(4.72, 4.72) << QRect(500, 0, 2000, 2000);
+        QTest::newRow("2:3 photo on a square") << QSize(2000, 3000) << QSizeF(1, 1) << QRect(0, 500, 2000, 2000);
+        QTest::newRow("square on the covers side by side") << QSize(1000, 1000) << QSizeF(9.44, 4.72)
+                                                           << QRect(0, 250, 1000, 500);
+        QTest::newRow("the surface's own shape") << QSize(922, 457) << QSizeF(922, 457) << QRect(0, 0, 922, 457);
+        QTest::newRow("odd cut, rounded and centred") << QSize(101, 10) << QSizeF(3, 1) << QRect(35, 0, 30, 10);
+        QTest::newRow("a one-pixel picture") << QSize(1, 1) << QSizeF(5, 1) << QRect(0, 0, 1, 1);
+        QTest::newRow("a hair-thin surface") << QSize(100, 100) << QSizeF(1000, 0.01) << QRect(0, 49, 100, 1);
+        QTest::newRow("no surface size") << QSize(300, 200) << QSizeF(0, 5) << QRect(0, 0, 300, 200);
+        QTest::newRow("no picture") << QSize(0, 0) << QSizeF(1, 1) << QRect(0, 0, 0, 0);
+    }
+    void centerCrop()
+    {
+        QFETCH(QSize, picture);
+        QFETCH(QSizeF, surface);
+        QTEST(CenterCropRect(picture, surface), "shown");
+    }
+
+    // Keeping its proportions, a picture for both covers is cut to their
+    // shape first: four bands on a 4:1 picture, of which the covers (2:1
+    // together) show the middle two, one each.
+    void frontInsideHalvesKeepProportions()
+    {
+        const TCoverSettings s = TCoverSettings::Defaults();
+        QImage bands(400, 100, QImage::Format_RGB32);
+        const QColor colours[4] = {Qt::red, Qt::green, Qt::blue, Qt::yellow};
+        for (int x = 0; x < 400; ++x)
+            for (int y = 0; y < 100; ++y)
+                bands.setPixelColor(x, y, colours[x / 100]);
+        const QImage inside = FrontInsideHalfPicture(bands, s, 1.0f, TFrontInsideHalf::Inside, true);
+        const QImage front = FrontInsideHalfPicture(bands, s, 1.0f, TFrontInsideHalf::Front, true);
+        // (the covers are a little wider than 2:1, so a sliver of the outer
+        // bands shows at the very edges)
+        const int mid = inside.height() / 2;
+        QCOMPARE(inside.pixelColor(10, mid), QColor(Qt::green));
+        QCOMPARE(inside.pixelColor(inside.width() - 10, mid), QColor(Qt::green));
+        QCOMPARE(front.pixelColor(10, mid), QColor(Qt::blue));
+        QCOMPARE(front.pixelColor(front.width() - 10, mid), QColor(Qt::blue));
+        // stretched, the outer bands show at the outer edges
+        QCOMPARE(FrontInsideHalfPicture(bands, s, 1.0f, TFrontInsideHalf::Inside).pixelColor(10, mid), QColor(Qt::red));
+        QCOMPARE(FrontInsideHalfPicture(bands, s, 1.0f, TFrontInsideHalf::Front).pixelColor(front.width() - 10, mid),
+                 QColor(Qt::yellow));
+    }
+
     void frontInsideSourceRects()
     {
         const TCoverSettings s = TCoverSettings::Defaults();

@@ -99,26 +99,62 @@ private slots:
 
     void zones_data()
     {
+        QTest::addColumn<QRect>("control");
+        QTest::addColumn<QSize>("parent");
         QTest::addColumn<QPoint>("at");
         QTest::addColumn<int>("zone");
-        // A handle of 105 x 45.
-        QTest::newRow("top-left") << QPoint(2, 3) << int(dzTopLeft);
-        QTest::newRow("top-right") << QPoint(103, 1) << int(dzTopRight);
-        QTest::newRow("bottom-left") << QPoint(0, 44) << int(dzBottomLeft);
-        QTest::newRow("bottom-right") << QPoint(104, 44) << int(dzBottomRight);
-        QTest::newRow("top") << QPoint(52, 0) << int(dzTop);
-        QTest::newRow("bottom") << QPoint(54, 42) << int(dzBottom);
-        QTest::newRow("left") << QPoint(1, 22) << int(dzLeft);
-        QTest::newRow("right") << QPoint(104, 24) << int(dzRight);
-        QTest::newRow("inside") << QPoint(30, 20) << int(dzMove);
-        QTest::newRow("top beside middle") << QPoint(56, 0) << int(dzMove);
-        QTest::newRow("five from the edge") << QPoint(5, 22) << int(dzMove);
+        // A 100 x 40 control at (50, 60): a handle of 105 x 45 at (48, 58),
+        // well inside its parent. The zone is the grip drawn there, with a
+        // pixel to spare.
+        const QRect c(50, 60, 100, 40);
+        const QSize roomy(461, 457);
+        QTest::newRow("top-left") << c << roomy << QPoint(2, 3) << int(dzTopLeft);
+        QTest::newRow("top-right") << c << roomy << QPoint(103, 1) << int(dzTopRight);
+        QTest::newRow("bottom-left") << c << roomy << QPoint(0, 44) << int(dzBottomLeft);
+        QTest::newRow("bottom-right") << c << roomy << QPoint(104, 44) << int(dzBottomRight);
+        QTest::newRow("bottom-right grip's inner pixel") << c << roomy << QPoint(99, 39) << int(dzBottomRight);
+        QTest::newRow("top") << c << roomy << QPoint(52, 0) << int(dzTop);
+        QTest::newRow("bottom") << c << roomy << QPoint(54, 42) << int(dzBottom);
+        QTest::newRow("left") << c << roomy << QPoint(1, 22) << int(dzLeft);
+        QTest::newRow("right") << c << roomy << QPoint(104, 24) << int(dzRight);
+        QTest::newRow("right grip's inner pixel") << c << roomy << QPoint(99, 22) << int(dzRight);
+        QTest::newRow("inside") << c << roomy << QPoint(30, 20) << int(dzMove);
+        QTest::newRow("top beside middle") << c << roomy << QPoint(56, 0) << int(dzMove);
+        QTest::newRow("beside the left grip") << c << roomy << QPoint(6, 22) << int(dzMove);
+        // A control at the parent's top-left corner, as wide as the parent:
+        // the grips beyond the edges are drawn inside and are taken there.
+        const QRect edge(0, 0, 408, 272);
+        const QSize narrow(408, 300);
+        QTest::newRow("clipped bottom-right") << edge << narrow << QPoint(406, 275) << int(dzBottomRight);
+        QTest::newRow("clipped right") << edge << narrow << QPoint(406, 138) << int(dzRight);
+        QTest::newRow("clipped top-left") << edge << narrow << QPoint(3, 3) << int(dzTopLeft);
+        QTest::newRow("clipped top") << edge << narrow << QPoint(206, 3) << int(dzTop);
+        QTest::newRow("next to the clipped right grip") << edge << narrow << QPoint(403, 138) << int(dzMove);
     }
     void zones()
     {
+        QFETCH(QRect, control);
+        QFETCH(QSize, parent);
         QFETCH(QPoint, at);
         QFETCH(int, zone);
-        QCOMPARE(ZoneAt(at.x(), at.y(), 105, 45), zone);
+        QCOMPARE(ZoneAt(at, BoundsFor(control), control, QRect(QPoint(0, 0), parent)), zone);
+    }
+
+    void gripsKeptOnTheParent()
+    {
+        // A 408 x 272 control at (0, 0) on a parent of 408 x 300: the handle
+        // reaches beyond the parent's left, top and right edges; every grip
+        // is drawn whole inside the parent.
+        const QRect control(0, 0, 408, 272);
+        const QRect handle = BoundsFor(control);
+        const QRect parent(0, 0, 408, 300);
+        const QList<QRect> grips = GripRects(handle, {control}, parent);
+        QCOMPARE(grips.size(), 8);
+        for (const QRect &g : grips)
+            QVERIFY2(parent.contains(g.translated(handle.topLeft())), qPrintable(QStringLiteral("%1,%2").arg(g.x()).arg(g.y())));
+        QCOMPARE(grips[2].translated(handle.topLeft()), QRect(403, 269, 5, 5)); // bottom-right: moved left only
+        // without a parent the grips stay where the frame puts them
+        QCOMPARE(GripRects(handle, {control})[2].translated(handle.topLeft()), QRect(405, 269, 5, 5));
     }
 
     void snap()

@@ -234,7 +234,6 @@ private slots:
         QTest::addColumn<bool>("found");
         QTest::newRow("FindImage finds nothing") << "photo.jpg" << false;
         QTest::newRow("file gone, no FindImage") << "gone.jpg" << true;
-        QTest::newRow("not a picture") << "broken.jpg" << true;
         QTest::newRow("empty name") << "" << true;
     }
     void imageFailurePath()
@@ -251,6 +250,28 @@ private slots:
         const int before = panels[TSurfaceCode::Inside]->children().size();
         QCOMPARE(CreateImageFromRecord(SampleImage(path), 0, ctx), nullptr);
         QCOMPARE(panels[TSurfaceCode::Inside]->children().size(), before);
+    }
+
+    // A picture that is there but cannot be read keeps its element, grey
+    // with the file name, holding the record as it was.
+    void unreadablePictureKeepsItsElement()
+    {
+        QFile broken(dir.filePath("broken.jpg"));
+        QVERIFY(broken.open(QIODevice::WriteOnly));
+        broken.write("not a picture at all");
+        broken.close();
+        const TImageElementRecord in = SampleImage(broken.fileName());
+        std::unique_ptr<TVelCDImageElement> e(CreateImageFromRecord(in, 0, ctx));
+        QVERIFY(e);
+        QVERIFY(e->Placeholder());
+        QVERIFY(e->Picture().isNull());
+        QCOMPARE(e->parentWidget(), panels[in.SurfaceIndex].get());
+        TImageElementRecord out;
+        QVERIFY(ImageToRecord(e.get(), out, ctx));
+        out.SavedZoom = in.SavedZoom;
+        QVERIFY(out == in);
+        const QImage shot = e->grab().toImage();
+        QCOMPARE(shot.pixelColor(2, 2), QColor(192, 192, 192));
     }
 
     void findImageGivesTheFileUsed()
