@@ -115,8 +115,9 @@ public:
     // Builds the image elements of DocumentRecord; `findImage` resolves each
     // stored picture path (empty: the image is left out).
     void BuildImages(const std::function<QString(const QString &)> &findImage);
-    // The pictures of a document's images, read in parallel at the size
-    // each element can show; null where a path is empty or unreadable.
+    // The pictures of a document's images: each file read once, in
+    // parallel with the others, at the largest size any of its elements
+    // can show; null where a path is empty or unreadable.
     static std::array<QImage, ImageSlotCount> ReadDocumentPictures(const TDocumentRecord &record,
                                                                   const std::array<QString, ImageSlotCount> &paths);
     // Asks the user for the picture of a document that has moved.
