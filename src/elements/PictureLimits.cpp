@@ -58,6 +58,19 @@ bool Gunzip(const QByteArray &in, qint64 limit, QByteArray &out, QString *error)
     return true;
 }
 
+} // namespace
+
+bool ExpandVectorText(QByteArray &bytes, QString *error)
+{
+    if (!IsGzip(bytes))
+        return true;
+    QByteArray text;
+    if (!Gunzip(bytes, MaxVectorTextBytes, text, error))
+        return false;
+    bytes = std::move(text);
+    return true;
+}
+
 // Drawings may name other files (xlink:href, href): a picture read from one
 // file never reads others, which could be anything (a pipe, a device).
 bool RefersToOtherFiles(const QByteArray &svg)
@@ -72,8 +85,6 @@ bool RefersToOtherFiles(const QByteArray &svg)
     }
     return false;
 }
-
-} // namespace
 
 bool PictureSizeAllowed(QSize claimed, QString *error)
 {
@@ -112,12 +123,8 @@ QImage ReadVectorPicture(const QString &fileName, const TPictureTarget &target, 
         Fail(error, QStringLiteral("The file cannot be read"));
         return QImage();
     }
-    if (IsGzip(bytes)) {
-        QByteArray text;
-        if (!Gunzip(bytes, MaxVectorTextBytes, text, error))
-            return QImage();
-        bytes = std::move(text);
-    }
+    if (!ExpandVectorText(bytes, error))
+        return QImage();
     if (RefersToOtherFiles(bytes)) {
         Fail(error, QStringLiteral("The drawing refers to other files"));
         return QImage();

@@ -30,6 +30,15 @@ bool PictureSizeAllowed(QSize claimed, QString *error = nullptr);
 // MaxPictureBytes.
 QSize BoundedPictureSize(QSize want);
 
+// The text of a drawing: gzip-compressed bytes (SVGZ) are expanded, text is
+// kept. False with *error when the compressed data is damaged or would
+// expand beyond MaxVectorTextBytes.
+bool ExpandVectorText(QByteArray &bytes, QString *error = nullptr);
+
+// True when a drawing names a file outside itself (an href that is no
+// "#fragment" and no "data:" address).
+bool RefersToOtherFiles(const QByteArray &svg);
+
 // Reads a vector picture and draws it at the size `target` asks for its
 // own size (a null target: its own size), within MaxPictureBytes. Compressed
 // text that would expand beyond MaxVectorTextBytes, a larger text, and a

@@ -101,6 +101,16 @@ def main():
 
     write("fuzz/seeds/valid.tvk", good)
     write("fuzz/seeds/older-form.tvk", zlib.compress(bytes(document(colors=False)), 1))
+    # seeds for the other readers the fuzz target feeds
+    with open("tests/disc/data/cddb/rock/8608460b", "rb") as f:
+        write("fuzz/seeds/entry", f.read())
+    write("fuzz/seeds/disc.cue", b'FILE "disc.bin" BINARY\n  TRACK 01 AUDIO\n    INDEX 01 00:00:00\n'
+                                 b'  TRACK 02 AUDIO\n    INDEX 00 03:58:10\n    INDEX 01 04:00:00\n')
+    write("fuzz/seeds/disc.toc", b'CD_DA\nTRACK AUDIO\nFILE "disc.bin" 0 02:00:00\n'
+                                 b'TRACK AUDIO\nFILE "disc.bin" 02:00:00 03:00:00\n')
+    write("fuzz/seeds/Tarvik.conf", b"[Preferences]\nDefaultUdm=Cm\nXPrinterMargin=0.2\n"
+                                    b"[Preferences/RoundLabel]\nRoundLabel=4.52\nNumberPerPage=2\nXMargin0=1e9\n")
+    write("fuzz/seeds/drawing.svgz", gzip.compress(svg(200, 100), 9, mtime=0))
 
     write(h + "empty.tvk", b"")
     write(h + "random-bytes.tvk", bytes(rnd.randrange(256) for _ in range(4096)))
