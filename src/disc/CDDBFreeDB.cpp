@@ -55,6 +55,10 @@ TCDDBFreeDB::TCDDBFreeDB(QObject *parent)
                          .arg(Seconds(FReplyTimer->interval())));
     });
     connect(FExchangeTimer, &QTimer::timeout, this, [this] {
+        // A connection kept open while nothing is asked (after the server
+        // list) waits for nobody.
+        if (!FAwaitingReply && !FBusy)
+            return;
         WaitTimedOut(QStringLiteral("The exchange with the FreeDB server took longer than %1 seconds: timed out")
                          .arg(Seconds(FExchangeTimer->interval())));
     });

@@ -435,8 +435,9 @@ double ReadLabelSetting(const QString &name)
     // A length far outside its range would overflow the geometry computed
     // from it; the nearest sane length takes its place.
     const double clamped = std::clamp(value, entry->low, entry->high);
-    NoteReplaced(QStringLiteral("'%1' = %2 lies outside %3 to %4; %5 is used")
-                     .arg(name, QString::number(value), QString::number(entry->low), QString::number(entry->high),
+    const QString unit = name == QLatin1String("NumberPerPage") ? QString() : QStringLiteral(" inches");
+    NoteReplaced(QStringLiteral("'%1' = %2 lies outside %3 to %4%5; %6%5 is used")
+                     .arg(name, QString::number(value), QString::number(entry->low), QString::number(entry->high), unit,
                           QString::number(clamped)));
     return clamped;
 }

@@ -309,6 +309,7 @@ private slots:
         QCOMPARE(client->ErrorText(),
                  QStringLiteral("Unable to connect to the FreeDB server, please be sure to be connected to the Internet!"));
         client->CDDBServerPort = server.Port();
+        client->ExchangeTimeout = 300;
         SignalLog log(*client);
         QVERIFY(client->Connect());
         QCOMPARE(log.Names, QStringList{"Connect"});
@@ -316,6 +317,10 @@ private slots:
         QTRY_COMPARE(log.Count("ListCDDBServers"), 1);
         QCOMPARE(client->ServerList(), (QStringList{"gnudb.gnudb.org 8880 N000.00 W000.00 Random",
                                                     "example.org 888 N1 W1 Other"}));
+        // kept open while nothing is asked: no wait to time out
+        QTest::qWait(500);
+        QVERIFY(client->Connected());
+        QCOMPARE(client->ErrorText(), QString());
         client->Disconnect();
         QTRY_VERIFY(!client->Connected());
         QCOMPARE(server.Received.last(), QStringLiteral("quit"));

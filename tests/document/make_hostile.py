@@ -197,7 +197,7 @@ def main():
     # text sizes of no points, and below
     d = document()
     for slot, (real, shown) in enumerate([(0, 0), (-5, 0), (0, -7), (-2147483648, -2147483648)]):
-        text_record(d, slot, "size %d %d" % (real, shown))
+        text_record(d, slot, "size %d %d" % (real, shown), y=1.0 + slot * 0.5)
         struct.pack_into("<i", d, slot * TEXT + 272, real)
         struct.pack_into("<i", d, slot * TEXT + 328, shown)
     write(h + "font-sizes-of-no-points.tvk", zlib.compress(bytes(d), 1))
