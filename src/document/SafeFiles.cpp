@@ -69,7 +69,6 @@ TFileInfo Inspect(const QString &path)
     if (info.IsLink && ::stat(name.constData(), &st) != 0)
         return info;
     info.Kind = KindOf(st);
-    info.OwnedByUser = st.st_uid == ::geteuid();
     info.Size = qint64(st.st_size);
     return info;
 }

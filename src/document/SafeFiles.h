@@ -13,12 +13,11 @@ namespace SafeFiles {
 enum class TFileKind { Missing, Regular, Directory, BlockDevice, Other };
 
 // What a path names, without opening it. IsLink tells whether the path
-// itself is a symbolic link; Kind, Size and OwnedByUser describe what it
-// leads to (a link that leads nowhere is Missing).
+// itself is a symbolic link; Kind and Size describe what it leads to (a
+// link that leads nowhere is Missing).
 struct TFileInfo {
     TFileKind Kind = TFileKind::Missing;
     bool IsLink = false;
-    bool OwnedByUser = false;
     qint64 Size = 0;
 };
 TFileInfo Inspect(const QString &path);

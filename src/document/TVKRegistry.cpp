@@ -281,8 +281,11 @@ QString UnusableSettingsFileReason(const QString &path)
         // QSaveFile would make the file a link leads to, wherever it is
         return f.IsLink ? QStringLiteral("it is a symbolic link to nothing") : QString();
     case SafeFiles::TFileKind::Regular:
-        if (f.IsLink && !f.OwnedByUser)
-            return QStringLiteral("it is a symbolic link to a file of another user");
+        // writes replace the file a link leads to, which must stay beside it
+        if (f.IsLink
+            && QFileInfo(QFileInfo(path).canonicalFilePath()).absolutePath()
+                   != QFileInfo(QFileInfo(path).absolutePath()).canonicalFilePath())
+            return QStringLiteral("it is a symbolic link to a file outside its folder");
         if (f.Size > MaxSettingsFileSize)
             return QStringLiteral("it is larger than %1 bytes, far larger than any settings file")
                 .arg(MaxSettingsFileSize);

@@ -11,9 +11,9 @@
 // of label settings are stored the first time they are read.
 //
 // The settings file comes from outside and is not trusted: a file that is
-// no regular file (a folder, a pipe, a device, a link to one), a link to a
-// file of another user, or a file far larger than any settings file is not
-// read and not written; the program then runs with the defaults. A stored
+// no regular file (a folder, a pipe, a device, a link to one), a link out of
+// its folder, or a file far larger than any settings file is not read and
+// not written; the program then runs with the defaults. A stored
 // value of the wrong type gives the reader's default ("Invalid data type
 // for 'NAME'"), a length outside its range is brought into it, and a file
 // that cannot be written keeps the program from keeping changes. None of
@@ -105,7 +105,7 @@ constexpr qint64 MaxSettingsFileSize = 1024 * 1024;
 
 // Why the file at path cannot serve as a settings file, or empty when it
 // can (it is missing, or a regular file of at most MaxSettingsFileSize
-// bytes, or a link to such a file of the user's own).
+// bytes, or a link to such a file in the same folder).
 QString UnusableSettingsFileReason(const QString &path);
 
 // The settings store, one file, without fallbacks; null when the file
