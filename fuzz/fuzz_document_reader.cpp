@@ -5,17 +5,35 @@
 // field directly, and for bytes taken as the UTF-8 extension block after a
 // record whose slots are all in use (their header put right, so that the
 // fuzzer reaches the entries behind the checksum).
+//
+// The same bytes go to the other readers of files from outside: as a CDDB
+// entry (its shown values hold no control characters), as a cue sheet and a
+// toc file, as a table of contents (one that is accepted is one a CD can
+// have), as a settings file (every length read lies in its range) and as a
+// compressed drawing (it never expands beyond its bound).
 
+#include "CDDBParser.h"
 #include "CDDataTypes.h"
 #include "CompressExpand.h"
+#include "DiscImage.h"
 #include "DocumentExtension.h"
 #include "DocumentFile.h"
+#include "PictureLimits.h"
+#include "TVKRegistry.h"
+#include "VelMeasureRoutines.h"
+
+#include <QDir>
+#include <QtEndian>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
 
 #include <zlib.h>
 
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 namespace {
 
@@ -93,6 +111,92 @@ QByteArray asBlock(QByteArrayView bytes)
     return b.replace(0, 14, header);
 }
 
+bool shown(const QString &text)
+{
+    for (const QChar c : text)
+        if (c.category() == QChar::Other_Control)
+            return false;
+    return true;
+}
+
+void checkEntry(const QByteArray &bytes)
+{
+    const QStringList lines = SplitEntryLines(DecodeEntryText(bytes));
+    const TCDDBDisc disc = ParseEntry(lines, false, QStringLiteral("rock"));
+    check(disc.TrackCount <= MaxEntryTracks && disc.TrackExtended.size() <= MaxExtendedTracks, "too many tracks");
+    for (const QString &v : {disc.Artist, disc.Title, disc.DiscTitle, disc.Year, disc.Genre, disc.ExtendedData,
+                             disc.PlayOrder, disc.Revision, disc.DiscID})
+        check(shown(v), "entry value holds a control character");
+    for (const QString &v : disc.TrackTitles)
+        check(shown(v), "track title holds a control character");
+    const TCDDB_File file = ReadEntryText(lines, QString());
+    check(shown(file.Artist) && shown(file.Title) && shown(file.ExtendedData), "simple reader's value not shown");
+}
+
+void checkDiscImage(const QByteArray &bytes)
+{
+    for (TImageKind kind : {TImageKind::CueSheet, TImageKind::TocFile}) {
+        QString reason;
+        if (!CheckImageSheet(bytes, kind, &reason))
+            check(!reason.isEmpty(), "a refused sheet gives no reason");
+        ImageDataFiles(bytes, kind);
+    }
+    // the bytes as addresses: a track count, then tracks and the lead-out
+    QList<qint64> starts;
+    const qsizetype count = bytes.isEmpty() ? 0 : qsizetype(uchar(bytes[0]));
+    for (qsizetype i = 0; i < count && 1 + 4 * (i + 1) <= bytes.size(); ++i)
+        starts << qint64(qFromLittleEndian<qint32>(bytes.constData() + 1 + 4 * i));
+    const qint64 leadOut = bytes.size() >= 4 ? qint64(qFromLittleEndian<qint32>(bytes.constData() + bytes.size() - 4)) : 0;
+    QString reason;
+    if (CheckTrackAddresses(starts, leadOut, &reason)) {
+        check(!starts.isEmpty() && starts.size() <= 99 && leadOut <= MaxDiscFrames, "impossible disc accepted");
+        for (qsizetype i = 0; i < starts.size(); ++i)
+            check(starts[i] >= 0 && (i == 0 || starts[i] > starts[i - 1]) && starts[i] < leadOut,
+                  "tracks out of order accepted");
+    } else {
+        check(!reason.isEmpty(), "a refused disc gives no reason");
+    }
+}
+
+void checkSettings(const QByteArray &bytes)
+{
+    static const std::unique_ptr<QTemporaryDir> home = [] {
+        // in memory where there is such a folder: settings are written with
+        // a sync to disk, which would set the pace of the whole run
+        auto dir = QFileInfo(QStringLiteral("/dev/shm")).isDir()
+            ? std::make_unique<QTemporaryDir>(QStringLiteral("/dev/shm/tarvik-fuzz-XXXXXX"))
+            : std::make_unique<QTemporaryDir>();
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir->path()));
+        QDir(dir->path()).mkpath(QStringLiteral("Renvald"));
+        return dir;
+    }();
+    QFile file(TVKRegistry::SettingsFilePath());
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return;
+    file.write(bytes);
+    file.close();
+    using VelMeasureRoutines::CmToInches;
+    const double diameter = TVKRegistry::ReadLabelSetting(QStringLiteral("RoundLabel"));
+    check(diameter >= CmToInches(1.0f) && diameter <= CmToInches(30.0f), "label diameter out of range");
+    for (const char *name : {"XMargin0", "YMargin1", "XPrinterMargin"}) {
+        const double margin = TVKRegistry::ReadLabelSetting(QLatin1String(name));
+        check(margin >= 0 && margin <= TVKRegistry::MaxSheetInches, "margin out of range");
+    }
+    const double count = TVKRegistry::ReadLabelSetting(QStringLiteral("NumberPerPage"));
+    check(count >= 1 && count <= 3, "labels per sheet out of range");
+    TVKRegistry::ReadPreference(TVKRegistry::prDefaultUdm);
+    TVKRegistry::ReadRegInteger(QString(), TVKRegistry::FreeDBKey, QStringLiteral("Port"), 8880);
+    TVKRegistry::TakeSettingsReport();
+}
+
+void checkDrawing(const QByteArray &bytes)
+{
+    QByteArray text = bytes;
+    if (ExpandVectorText(text))
+        check(text.size() <= MaxVectorTextBytes, "drawing expanded beyond its bound");
+    RefersToOtherFiles(text);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
@@ -115,5 +219,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     TDocumentRecord withBlock = codePage == 932 ? used932 : used1252;
     DocumentExtension::ApplyExtensionBlock(withBlock.Texts, withBlock.Images, asBlock(bytes), codePage);
     checkSavedAgain(withBlock, codePage);
+    const QByteArray copy(reinterpret_cast<const char *>(data), qsizetype(size));
+    checkEntry(copy);
+    checkDiscImage(copy);
+    checkSettings(copy);
+    // a gzip header in front reaches the expansion with any data
+    checkDrawing((size & 2) ? QByteArray("\x1f\x8b\x08\x00\x00\x00\x00\x00\x00\x03", 10) + copy : copy);
     return 0;
 }

@@ -29,6 +29,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QRadioButton>
 #include <QCheckBox>
 #include <QScreen>
@@ -116,6 +117,7 @@ TfrmTarvik::~TfrmTarvik()
     // The handle lets go of its panel when it holds nothing, so it is not
     // always a child of the window; it goes with the window all the same.
     delete SH;
+    TVKRegistry::SetSettingsReporter({});
 }
 
 void TfrmTarvik::FormCreate()
@@ -176,28 +178,20 @@ void TfrmTarvik::FormCreate()
 
 void TfrmTarvik::ReadLabelSettings()
 {
-    // A stored value that cannot be read is reported like any other error,
-    // and the default takes its place so the program still starts.
-    auto read = [](const char *name, float fallback) {
-        try {
-            return static_cast<float>(TVKRegistry::ReadLabelSetting(QLatin1String(name)));
-        } catch (const std::exception &e) {
-            TTarvikApplication::ApplicationEvents1Exception(QString::fromUtf8(e.what()));
-            return fallback;
-        }
-    };
-    const TCoverSettings d = TCoverSettings::Defaults();
-    CoverSettings.OuterDiameter = read("RoundLabel", d.OuterDiameter);
-    CoverSettings.InnerDiameter = read("InnerCircle", d.InnerDiameter);
-    CoverSettings.LabelsPerPage = VelMeasureRoutines::RoundEven(read("NumberPerPage", d.LabelsPerPage));
+    // A stored value that cannot be read, or lies outside its range, is
+    // replaced by the store and told in the settings report.
+    auto read = [](const char *name) { return static_cast<float>(TVKRegistry::ReadLabelSetting(QLatin1String(name))); };
+    CoverSettings.OuterDiameter = read("RoundLabel");
+    CoverSettings.InnerDiameter = read("InnerCircle");
+    CoverSettings.LabelsPerPage = VelMeasureRoutines::RoundEven(read("NumberPerPage"));
     const char *xNames[3] = {"XMargin0", "XMargin1", "XMargin2"};
     const char *yNames[3] = {"YMargin0", "YMargin1", "YMargin2"};
     for (int i = 0; i < 3; ++i) {
-        CoverSettings.LabelXMargin[i] = read(xNames[i], d.LabelXMargin[i]);
-        CoverSettings.LabelYMargin[i] = read(yNames[i], d.LabelYMargin[i]);
+        CoverSettings.LabelXMargin[i] = read(xNames[i]);
+        CoverSettings.LabelYMargin[i] = read(yNames[i]);
     }
-    FPrinterXOffset = read("XPrinterMargin", 0.2f);
-    FPrinterYOffset = read("YPrinterMargin", 0.5f);
+    FPrinterXOffset = read("XPrinterMargin");
+    FPrinterYOffset = read("YPrinterMargin");
 }
 
 void TfrmTarvik::FormActivate()
@@ -211,6 +205,13 @@ void TfrmTarvik::FormActivate()
         mnuCmClick();
     else
         mnuInchesClick();
+    // Whatever start-up found wrong with the settings file, in one message;
+    // what goes wrong later is told when it happens.
+    const QString settingsReport = TVKRegistry::TakeSettingsReport();
+    if (!settingsReport.isEmpty())
+        MessageBoxes::ShowWarning(this, settingsReport);
+    TVKRegistry::SetSettingsReporter(
+        [self = QPointer<TfrmTarvik>(this)](const QString &text) { MessageBoxes::ShowWarning(self, text); });
     if (!FArguments.isEmpty()) {
         const QString path = FArguments.first();
         const QString name = QFileInfo(path).fileName();

@@ -128,8 +128,9 @@ public:
     // not readable is kept as a placeholder; the file names of those are
     // returned.
     QStringList BuildImages(const std::function<QString(const QString &)> &findImage);
-    // The pictures of a document's images, read in parallel at the size
-    // each element can show; null where a path is empty or unreadable.
+    // The pictures of a document's images: each file read once, in
+    // parallel with the others, at the largest size any of its elements
+    // can show; null where a path is empty or unreadable.
     static std::array<QImage, ImageSlotCount> ReadDocumentPictures(const TDocumentRecord &record,
                                                                   const std::array<QString, ImageSlotCount> &paths);
     // Asks the user for the picture of a document that has moved (No is the

@@ -20,6 +20,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHash>
 #include <QTabWidget>
 
 namespace {
@@ -222,16 +223,45 @@ bool TfrmTarvik::OpenDocument(const QString &path)
 std::array<QImage, ImageSlotCount>
 TfrmTarvik::ReadDocumentPictures(const TDocumentRecord &record, const std::array<QString, ImageSlotCount> &paths)
 {
-    std::vector<int> used;
-    for (int slot = 0; slot < ImageSlotCount; ++slot)
-        if (!paths[slot].isEmpty())
-            used.push_back(slot);
-    std::array<QImage, ImageSlotCount> pictures;
-    // Each picture is decoded on its own; nothing is shared between them.
-    QtConcurrent::blockingMap(used, [&](int slot) {
-        const QSize box = PictureBoxOf(record.Images[slot]);
-        pictures[slot] = ::ReadPicture(paths[slot], [box](QSize full) { return CoveringPictureSize(full, box); });
+    // Each picture file is decoded once, at the largest size any of its
+    // slots needs; the slots then share it.
+    struct TFile {
+        QString Path;
+        std::vector<int> Slots;
+        QImage Picture;
+    };
+    std::vector<TFile> files;
+    QHash<QString, size_t> fileOf;
+    for (int slot = 0; slot < ImageSlotCount; ++slot) {
+        if (paths[slot].isEmpty())
+            continue;
+        const QString key = QFileInfo(paths[slot]).absoluteFilePath();
+        auto it = fileOf.constFind(key);
+        if (it == fileOf.cend()) {
+            it = fileOf.insert(key, files.size());
+            files.push_back({paths[slot], {}, {}});
+        }
+        files[*it].Slots.push_back(slot);
+    }
+    // Nothing is shared between the files while they are decoded.
+    QtConcurrent::blockingMap(files, [&record](TFile &file) {
+        std::vector<QSize> boxes;
+        for (int slot : file.Slots)
+            boxes.push_back(PictureBoxOf(record.Images[slot]));
+        file.Picture = ::ReadPicture(file.Path, [&boxes](QSize full) {
+            QSize largest;
+            for (const QSize &box : boxes) {
+                const QSize size = CoveringPictureSize(full, box);
+                if (size.width() > largest.width() || size.height() > largest.height())
+                    largest = size;
+            }
+            return largest;
+        });
     });
+    std::array<QImage, ImageSlotCount> pictures;
+    for (const TFile &file : files)
+        for (int slot : file.Slots)
+            pictures[slot] = file.Picture;
     return pictures;
 }
 

@@ -13,6 +13,7 @@
 #include <QHostInfo>
 #include <QMetaMethod>
 #include <QTcpSocket>
+#include <QTimer>
 
 namespace {
 
@@ -20,6 +21,11 @@ const QString NoCDText = QStringLiteral(
     "No CD found!\r\nPlease insert a CDAudio in your CDDrive before querying the FreeDB");
 const QString NotConnectedText = QStringLiteral("Not connected to server!");
 const QString ConnectionErrorText = QStringLiteral("Connection error");
+
+QString Seconds(int ms)
+{
+    return QString::number(ms / 1000.0);
+}
 
 // Windows need a QApplication; a command-line owner runs on a QCoreApplication
 // and gets no windows at all.
@@ -33,7 +39,29 @@ bool HasWidgets()
 TCDDBFreeDB::TCDDBFreeDB(QObject *parent)
     : QObject(parent)
     , FSocket(new QTcpSocket(this))
+    , FReplyTimer(new QTimer(this))
+    , FExchangeTimer(new QTimer(this))
 {
+    FReplyTimer->setSingleShot(true);
+    FExchangeTimer->setSingleShot(true);
+    connect(FReplyTimer, &QTimer::timeout, this, [this] {
+        if (FOperation == TOperation::Connecting && !FConnected) {
+            // Connect's own wait sees the socket give up.
+            FConnectTimedOut = true;
+            FSocket->abort();
+            return;
+        }
+        WaitTimedOut(QStringLiteral("The FreeDB server did not answer within %1 seconds: timed out")
+                         .arg(Seconds(FReplyTimer->interval())));
+    });
+    connect(FExchangeTimer, &QTimer::timeout, this, [this] {
+        // A connection kept open while nothing is asked (after the server
+        // list) waits for nobody.
+        if (!FAwaitingReply && !FBusy)
+            return;
+        WaitTimedOut(QStringLiteral("The exchange with the FreeDB server took longer than %1 seconds: timed out")
+                         .arg(Seconds(FExchangeTimer->interval())));
+    });
     connect(FSocket, &QTcpSocket::readyRead, this, &TCDDBFreeDB::SocketReadyRead);
     connect(FSocket, &QTcpSocket::disconnected, this, &TCDDBFreeDB::SocketClosed);
     connect(FSocket, &QTcpSocket::errorOccurred, this, [this](QAbstractSocket::SocketError) {
@@ -116,8 +144,33 @@ void TCDDBFreeDB::RaiseError(const QString &text)
 
 // ---- socket -------------------------------------------------------------
 
+void TCDDBFreeDB::StopTimers()
+{
+    FReplyTimer->stop();
+    FExchangeTimer->stop();
+}
+
+void TCDDBFreeDB::WaitTimedOut(const QString &text)
+{
+    const bool quitting = FOperation == TOperation::Quit;
+    FPending.clear();
+    CloseSocket();
+    FConnected = false;
+    FBusy = FAwaitingReply = false;
+    if (quitting) {
+        // Everything asked for has arrived; a server that does not say
+        // goodbye changes nothing.
+        FOperation = TOperation::Idle;
+        ShowStatus();
+        emit OnDisconnect();
+        return;
+    }
+    RaiseError(text);
+}
+
 void TCDDBFreeDB::CloseSocket()
 {
+    StopTimers();
     FClosingOurselves = true;
     FSocket->abort();
     FClosingOurselves = false;
@@ -141,6 +194,7 @@ void TCDDBFreeDB::SendCommand(const QString &command)
     FBusy = true;
     FAwaitingReply = true;
     ShowStatus();
+    FReplyTimer->start(ReplyTimeout);
     FSocket->write(command.toUtf8() + "\r\n");
     emit OnCommandSent();
 }
@@ -220,6 +274,7 @@ void TCDDBFreeDB::SocketLost(bool partialReply)
         return;
     const bool wasQuitting = FOperation == TOperation::Quit;
     const bool awaited = FAwaitingReply || partialReply;
+    StopTimers();
     FConnected = false;
     FBusy = FAwaitingReply = false;
     if (awaited && !wasQuitting) {
@@ -239,6 +294,7 @@ void TCDDBFreeDB::Dispatch(const TCDDBReplyLines &reply)
     // a command the handler sends sets both flags again.
     FBusy = false;
     FAwaitingReply = false;
+    FReplyTimer->stop();
     const QStringList lines = DecodeReply(reply);
     const int code = ReplyStatusCode(reply.first());
     switch (previous) {
@@ -266,6 +322,12 @@ static QString StatusLine(const QStringList &lines)
     return line;
 }
 
+// The server's own words, to be shown.
+static QString ServerWords(const QStringList &lines)
+{
+    return ShownText(StatusLine(lines));
+}
+
 void TCDDBFreeDB::GreetingReply(int code, const QStringList &lines)
 {
     QString error;
@@ -275,7 +337,7 @@ void TCDDBFreeDB::GreetingReply(int code, const QStringList &lines)
     case 432: error = QStringLiteral("No connection allowed: permissions denied"); break;
     case 433: error = QStringLiteral("No connection allowed: X users allowed, Y currently active"); break;
     case 434: error = QStringLiteral("No connection allowed: system load too hight"); break;
-    default: error = StatusLine(lines); break;
+    default: error = ServerWords(lines); break;
     }
     // A refused connection is closed here; nothing more can be asked of it.
     CloseSocket();
@@ -289,7 +351,7 @@ void TCDDBFreeDB::HelloReply(int code, const QStringList &lines)
     case 200: emit OnConnect(); return;
     case 402: return;
     case 431: RaiseError(QStringLiteral("Handshake not successful, closing connection")); return;
-    default: RaiseError(StatusLine(lines)); return;
+    default: RaiseError(ServerWords(lines)); return;
     }
 }
 
@@ -337,7 +399,7 @@ void TCDDBFreeDB::QueryReply(int code, const QStringList &lines)
     }
     emit OnQueryCDDB();
     // Any other answer ends the lookup; the server's own words tell why.
-    RaiseError(StatusLine(lines));
+    RaiseError(ServerWords(lines));
     Disconnect();
 }
 
@@ -354,8 +416,13 @@ void TCDDBFreeDB::OfferMatches()
             FMultiple = std::make_unique<TfrmMultipleCD>();
         FMultiple->Fill(FMatches);
         const int abortCount = FAbortCount;
+        // The user's choice is no wait for the server.
+        const int exchangeLeft = FExchangeTimer->isActive() ? FExchangeTimer->remainingTime() : -1;
+        FExchangeTimer->stop();
         result = FMultiple->exec();
         chosen = FMultiple->ChosenIndex();
+        if (exchangeLeft >= 0 && abortCount == FAbortCount && FConnected)
+            FExchangeTimer->start(exchangeLeft);
         if (abortCount != FAbortCount)
             return;
     }
@@ -398,7 +465,7 @@ void TCDDBFreeDB::SitesReply(int code, const QStringList &lines)
     FServerList.clear();
     if (code == 210)
         for (int i = 1; i + 1 < lines.size(); ++i)
-            FServerList << lines[i].chopped(lines[i].endsWith(QLatin1Char('\r')) ? 1 : 0);
+            FServerList << ShownText(lines[i].chopped(lines[i].endsWith(QLatin1Char('\r')) ? 1 : 0));
     FOperation = TOperation::Idle;
     ShowStatus();
     FBusy = FAwaitingReply = false;
@@ -429,6 +496,9 @@ bool TCDDBFreeDB::Connect()
         FPending.clear();
         FAwaitingReply = true; // the greeting
         const int abortCount = FAbortCount;
+        FConnectTimedOut = false;
+        FExchangeTimer->start(ExchangeTimeout);
+        FReplyTimer->start(ConnectTimeout);
         FSocket->connectToHost(CDDBServerName, quint16(CDDBServerPort));
         while ((FSocket->state() == QAbstractSocket::HostLookupState
                 || FSocket->state() == QAbstractSocket::ConnectingState)
@@ -444,12 +514,18 @@ bool TCDDBFreeDB::Connect()
             return false;
         if (FSocket->state() != QAbstractSocket::ConnectedState) {
             FAwaitingReply = false;
-            FErrorText = QStringLiteral(
-                "Unable to connect to the FreeDB server, please be sure to be connected to the Internet!");
+            FErrorText = FConnectTimedOut
+                ? QStringLiteral("Connecting to the FreeDB server %1:%2 timed out after %3 seconds")
+                      .arg(CDDBServerName)
+                      .arg(CDDBServerPort)
+                      .arg(Seconds(ConnectTimeout))
+                : QStringLiteral(
+                      "Unable to connect to the FreeDB server, please be sure to be connected to the Internet!");
             CloseSocket();
             ShowStatus();
             return false;
         }
+        FReplyTimer->start(ReplyTimeout); // the greeting
     }
     FConnected = true;
     WaitForReply();
@@ -496,9 +572,10 @@ bool TCDDBFreeDB::QueryDisc()
     FBusy = FAwaitingReply = FLocalHit = false;
 
     WaitWhileBusy();
-    FDiscID = ComputeDiscID();
+    QString notADisc;
+    FDiscID = ::ComputeDiscID(ReadToc(FDrives, FSelectedDrive, &notADisc));
     if (FDiscID.isEmpty()) {
-        RaiseError(NoCDText);
+        RaiseError(notADisc.isEmpty() ? NoCDText : QStringLiteral("Not a valid disc: %1").arg(notADisc));
         return false;
     }
 
@@ -571,7 +648,7 @@ bool TCDDBFreeDB::DownloadDiscInfo()
         // command line: anything but plain words could smuggle in commands.
         if (!IsValidCategory(FCurrentMatch.Category) || !IsValidDiscId(FCurrentMatch.DiscID)) {
             RaiseError(QStringLiteral("The FreeDB server offered an invalid disc: %1 %2")
-                           .arg(FCurrentMatch.Category, FCurrentMatch.DiscID));
+                           .arg(ShownText(FCurrentMatch.Category), ShownText(FCurrentMatch.DiscID)));
             Disconnect();
             return false;
         }
@@ -662,28 +739,40 @@ bool TCDDBFreeDB::SaveLocalCopy()
         return fail(QStringLiteral("The FreeCDDB local folder is not set!"));
     EnsureTrailingSlash();
 
-    QString fileName = FCDDBDisc.FileName;
-    if (fileName.isEmpty()) {
-        QString error;
-        if (!LocalCopyFileName(LocalCDDB, FCDDBDisc.Category, FCDDBDisc.DiscID, fileName, error))
+    QString category;
+    QString name;
+    if (FCDDBDisc.FileName.isEmpty()) {
+        // The server's entry is named by the identifier asked for: an entry
+        // that names another disc must not take that disc's file.
+        const QString asked = FCurrentMatch.DiscID;
+        if (!EntryListsDiscId(FCDDBDisc, asked))
+            return fail(QStringLiteral("The entry the FreeDB server sent is for the disc \"%1\", not for \"%2\" "
+                                       "that was asked for; the local copy was not saved")
+                            .arg(FCDDBDisc.DiscID, asked));
+        QString fileName, error;
+        if (!LocalCopyFileName(LocalCDDB, FCDDBDisc.Category, asked, fileName, error))
             return fail(error);
-        const QString folder = QFileInfo(fileName).path();
-        if (!QDir().mkpath(folder))
-            return fail(QStringLiteral("Cannot create the folder %1").arg(folder));
+        category = FCDDBDisc.Category;
+        name = asked;
     } else {
+        // An entry read from the local folder goes back to its own file,
+        // which must lie in a category folder of this local folder.
+        const QFileInfo file(FCDDBDisc.FileName);
         const QString root = QFileInfo(LocalCDDB).canonicalFilePath();
-        const QString dir = QFileInfo(fileName).absoluteDir().canonicalPath();
-        if (root.isEmpty() || !(dir + QLatin1Char('/')).startsWith(root + QLatin1Char('/')))
+        const QString parent = QFileInfo(QFileInfo(file.absolutePath()).absolutePath()).canonicalFilePath();
+        if (root.isEmpty() || parent != root)
             return fail(QStringLiteral("The entry file %1 lies outside the local folder; the local copy was not saved")
-                            .arg(fileName));
+                            .arg(FCDDBDisc.FileName));
+        category = file.absoluteDir().dirName();
+        name = file.fileName();
     }
 
     if (!FDiscID.isEmpty() && FCurrentMatch.DiscID != FDiscID)
         FEntryLines = ExtendDiscIdLines(FEntryLines, FDiscID);
     QString error;
-    if (!WriteEntryLines(fileName, FEntryLines, error))
-        return fail(error);
-    FCDDBDisc.FileName = fileName;
+    if (!WriteEntryFile(LocalCDDB, category, name, FEntryLines, error))
+        return fail(error + QStringLiteral("; the local copy was not saved"));
+    FCDDBDisc.FileName = LocalCDDB + category + QLatin1Char('/') + name;
     return true;
 }
 

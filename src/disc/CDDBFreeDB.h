@@ -18,6 +18,7 @@
 #include <memory>
 
 class QTcpSocket;
+class QTimer;
 class TfrmMultipleCD;
 class TfrmStatusCDDB;
 
@@ -42,6 +43,17 @@ public:
     bool AutoDownloadDiscInfo = true;
     QString LocalCDDB; // root of the local CDDB folder; empty switches the local lookup off
     bool SilentMode = false;
+    // Longest waits for the server, in milliseconds: for the connection, for
+    // each reply (from its command to its last line, however slowly the
+    // lines come) and for the whole exchange from connecting to the last
+    // reply. A wait that runs out ends the exchange with a "timed out" error,
+    // except the wait for the goodbye: everything asked for has arrived then.
+    int ConnectTimeout = DefaultConnectTimeout;
+    int ReplyTimeout = DefaultReplyTimeout;
+    int ExchangeTimeout = DefaultExchangeTimeout;
+    static constexpr int DefaultConnectTimeout = 15000;
+    static constexpr int DefaultReplyTimeout = 20000;
+    static constexpr int DefaultExchangeTimeout = 60000;
 
     QString DiscIdQuery() const { return FDiscIdQuery; }
     const TCDDBDisc &CDDBDisc() const { return FCDDBDisc; }
@@ -74,6 +86,10 @@ public:
     void Disconnect();
     void Abort();
 
+    // Writes the entry read into the local folder. An entry from the server
+    // is named by the identifier that was asked for and is kept only when its
+    // DISCID line lists that identifier; an entry read from the local folder
+    // goes back to its own file.
     bool SaveLocalCopy();
     bool FindLocalEntry(const QString &discId);
 
@@ -128,6 +144,8 @@ private:
     void DispatchPending();
     void Dispatch(const TCDDBReplyLines &reply);
     void SocketLost(bool partialReply);
+    void WaitTimedOut(const QString &text);
+    void StopTimers();
 
     void GreetingReply(int code, const QStringList &lines);
     void HelloReply(int code, const QStringList &lines);
@@ -139,6 +157,9 @@ private:
     void OfferMatches();
 
     QTcpSocket *FSocket = nullptr;
+    QTimer *FReplyTimer = nullptr;    // the connection, the greeting, each reply
+    QTimer *FExchangeTimer = nullptr; // the whole exchange
+    bool FConnectTimedOut = false;
     std::unique_ptr<TfrmMultipleCD> FMultiple;
     std::unique_ptr<TfrmStatusCDDB> FStatus;
 

@@ -1,13 +1,13 @@
 #include "CDDBLocalFolder.h"
 
 #include "CDDBParser.h"
+#include "SafeFiles.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -60,29 +60,17 @@ QStringList CategoryFolders(const QString &root)
 // Regular files only: a pipe or device node among the entries would block.
 constexpr QDir::Filters EntryFileFilter = QDir::Files | QDir::Hidden;
 
-bool ListsDiscId(const TCDDBDisc &disc, const QString &discId)
-{
-    if (disc.DiscID == discId)
-        return true;
-    for (const QString &id : disc.DiscIDs)
-        if (!id.isEmpty() && id == discId)
-            return true;
-    return false;
-}
-
 bool ReadIfListed(const QString &path, const QString &discId, TCDDBDisc &disc, bool checkBytes)
 {
-    QFile file(path);
-    const QFileInfo info(path);
-    if (!info.isFile() || info.size() > MaxEntryFileSize || !file.open(QIODevice::ReadOnly))
+    QByteArray bytes;
+    if (SafeFiles::ReadRegularFile(path, MaxEntryFileSize, bytes) != SafeFiles::TReadStatus::Ok)
         return false;
-    const QByteArray bytes = file.read(MaxEntryFileSize);
     // The identifier is plain ASCII in any encoding: files that do not hold
     // it are passed over without being parsed.
     if (checkBytes && !bytes.contains(discId.toLatin1()))
         return false;
     const TCDDBDisc parsed = ParseEntry(SplitEntryLines(DecodeEntryText(bytes)), false, CategoryOfPath(path), path);
-    if (!ListsDiscId(parsed, discId))
+    if (!EntryListsDiscId(parsed, discId))
         return false;
     disc = parsed;
     return true;
@@ -136,7 +124,7 @@ bool FindLocalEntryFile(const QString &root, const QString &discId, QString &fil
     if (IsValidDiscId(discId)) {
         for (const QString &category : categories) {
             const QString path = category + QLatin1Char('/') + discId;
-            if (QFileInfo(path).isFile() && ReadIfListed(path, discId, disc, false)) {
+            if (ReadIfListed(path, discId, disc, false)) {
                 fileName = path;
                 return true;
             }
@@ -174,13 +162,20 @@ QStringList ExtendDiscIdLines(const QStringList &lines, const QString &extraDisc
     return out;
 }
 
-bool WriteEntryLines(const QString &fileName, const QStringList &lines, QString &error)
+bool EntryListsDiscId(const TCDDBDisc &disc, const QString &discId)
 {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) {
-        error = QStringLiteral("Cannot write %1: %2").arg(fileName, file.errorString());
+    if (discId.isEmpty())
         return false;
-    }
+    if (disc.DiscID.compare(discId, Qt::CaseInsensitive) == 0)
+        return true;
+    for (const QString &id : disc.DiscIDs)
+        if (id.trimmed().compare(discId, Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+
+QByteArray EntryFileBytes(const QStringList &lines)
+{
     QByteArray bytes;
     for (QString line : lines) {
         while (line.endsWith(QLatin1Char('\r')) || line.endsWith(QLatin1Char('\n')))
@@ -188,9 +183,11 @@ bool WriteEntryLines(const QString &fileName, const QStringList &lines, QString 
         bytes += line.toUtf8();
         bytes += "\r\n";
     }
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        error = QStringLiteral("Cannot write %1: %2").arg(fileName, file.errorString());
-        return false;
-    }
-    return true;
+    return bytes;
+}
+
+bool WriteEntryFile(const QString &root, const QString &category, const QString &name, const QStringList &lines,
+                    QString &error)
+{
+    return SafeFiles::WriteFileInFolder(root, category, name, EntryFileBytes(lines), error);
 }

@@ -45,7 +45,17 @@ bool FindLocalEntryFile(const QString &root, const QString &discId, QString &fil
 // list that already holds extraDiscId is left alone.
 QStringList ExtendDiscIdLines(const QStringList &lines, const QString &extraDiscId);
 
-// Writes lines, each ended by exactly one CR LF (line ends they carry are
-// dropped), as UTF-8. False with a message on failure; a failed write
-// leaves an existing file as it was.
-bool WriteEntryLines(const QString &fileName, const QStringList &lines, QString &error);
+// True when the entry's DISCID line lists the identifier (in any letter case).
+bool EntryListsDiscId(const TCDDBDisc &disc, const QString &discId);
+
+// Lines, each ended by exactly one CR LF (line ends they carry are dropped),
+// as UTF-8: an entry file's bytes.
+QByteArray EntryFileBytes(const QStringList &lines);
+
+// Writes the lines as root/category/name (see EntryFileBytes). The file
+// stays inside root: a category folder or an existing file that is a
+// symbolic link, a device or a pipe is refused, and the file is written
+// beside its name first and then renamed, so a failed write leaves an
+// existing file as it was. False with a message on failure.
+bool WriteEntryFile(const QString &root, const QString &category, const QString &name, const QStringList &lines,
+                    QString &error);

@@ -1,17 +1,44 @@
 #include "CDDBParser.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include "SafeFiles.h"
+
 #include <QHash>
 #include <QStringDecoder>
 
+QString DecodeEntryLine(QByteArrayView line)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(line);
+    if (utf8.hasError())
+        return QString::fromLatin1(line);
+    return text;
+}
+
 QString DecodeEntryText(const QByteArray &bytes)
 {
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    QString text = utf8.decode(bytes);
-    if (utf8.hasError())
-        return QString::fromLatin1(bytes);
+    QString text;
+    text.reserve(bytes.size());
+    qsizetype start = 0;
+    while (start < bytes.size()) {
+        qsizetype lf = bytes.indexOf('\n', start);
+        const qsizetype end = lf < 0 ? bytes.size() : lf + 1;
+        text += DecodeEntryLine(QByteArrayView(bytes).sliced(start, end - start));
+        start = end;
+    }
     return text;
+}
+
+QString ShownText(const QString &text)
+{
+    QString shown;
+    shown.reserve(text.size());
+    for (const QChar c : text) {
+        if (c == QLatin1Char('\t'))
+            shown += QLatin1Char(' ');
+        else if (c.category() != QChar::Other_Control)
+            shown += c;
+    }
+    return shown;
 }
 
 QStringList SplitEntryLines(const QString &text)
@@ -25,24 +52,21 @@ QStringList SplitEntryLines(const QString &text)
 bool ReadEntryLines(const QString &path, QStringList &lines, QString *error, qint64 maxSize)
 {
     lines.clear();
-    QFile file(path);
-    const QFileInfo info(path);
     auto fail = [&](const QString &message) {
         if (error)
             *error = message;
         return false;
     };
-    if (!info.exists())
-        return fail(QStringLiteral("Cannot read %1: no such file").arg(path));
-    if (!info.isFile())
-        return fail(QStringLiteral("%1 is not a CDDB entry file").arg(path));
-    if (info.size() > maxSize)
+    QByteArray bytes;
+    QString why;
+    switch (SafeFiles::ReadRegularFile(path, maxSize, bytes, &why)) {
+    case SafeFiles::TReadStatus::Ok: break;
+    case SafeFiles::TReadStatus::Missing: return fail(QStringLiteral("Cannot read %1: no such file").arg(path));
+    case SafeFiles::TReadStatus::NotRegular: return fail(QStringLiteral("%1 is not a CDDB entry file").arg(path));
+    case SafeFiles::TReadStatus::TooLarge:
         return fail(QStringLiteral("%1 is too large to be a CDDB entry file").arg(path));
-    if (!file.open(QIODevice::ReadOnly))
-        return fail(QStringLiteral("Cannot read %1: %2").arg(path, file.errorString()));
-    const QByteArray bytes = file.read(maxSize + 1);
-    if (bytes.size() > maxSize)
-        return fail(QStringLiteral("%1 is too large to be a CDDB entry file").arg(path));
+    case SafeFiles::TReadStatus::Failed: return fail(QStringLiteral("Cannot read %1: %2").arg(path, why));
+    }
     lines = SplitEntryLines(DecodeEntryText(bytes));
     return true;
 }
@@ -105,7 +129,7 @@ TCDDB_File ReadEntryText(const QStringList &rawLines, const QString &path)
     const TKeyIndex index(lines);
     auto value = [&](const QString &key) {
         const int i = index.Line(key);
-        return i < 0 ? QString() : lines[i].mid(key.size());
+        return i < 0 ? QString() : ShownText(lines[i].mid(key.size()));
     };
 
     TCDDB_File entry;
@@ -133,7 +157,7 @@ TCDDB_File ReadEntryText(const QStringList &rawLines, const QString &path)
 
     for (const QString &line : lines)
         if (line.startsWith(QLatin1String("EXTD=")))
-            entry.ExtendedData += line.mid(5);
+            entry.ExtendedData += ShownText(line.mid(5));
     return entry;
 }
 
@@ -192,10 +216,10 @@ TCDDBDisc ParseEntry(const QStringList &lines, bool fromServer, const QString &c
     }
 
     const TKeyIndex index(lines);
-    auto value = [&](const QString &key) { return ClientValue(lines, index, key); };
+    auto value = [&](const QString &key) { return ShownText(ClientValue(lines, index, key)); };
 
     TCDDBDisc disc;
-    disc.Revision = FindKeyValue(lines, QStringLiteral("# Revision: "));
+    disc.Revision = ShownText(FindKeyValue(lines, QStringLiteral("# Revision: ")));
     disc.DiscID = value(QStringLiteral("DISCID="));
     if (disc.DiscID.contains(QLatin1Char(','))) {
         disc.DiscIDs = disc.DiscID.split(QLatin1Char(','));

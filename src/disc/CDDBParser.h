@@ -12,20 +12,26 @@
 // rather than read whole.
 constexpr qint64 MaxEntryFileSize = 1024 * 1024;
 
-// UTF-8 when the bytes are valid UTF-8, ISO-8859-1 otherwise (real CDDB data
-// holds both).
+// Line by line: UTF-8 where a line is valid UTF-8, ISO-8859-1 where it is
+// not (real CDDB data holds both, sometimes in one entry).
 QString DecodeEntryText(const QByteArray &bytes);
+QString DecodeEntryLine(QByteArrayView line);
+
+// Text fit to be shown in a window or on a terminal: control characters
+// (terminal escapes, NUL, the C1 range of ISO-8859-1) are dropped and a tab
+// becomes a blank.
+QString ShownText(const QString &text);
 
 // Lines split at LF; each keeps a CR that preceded its LF, as server lines do.
 QStringList SplitEntryLines(const QString &text);
 
 // Reads a whole entry file as lines (see SplitEntryLines). False with a
 // message for a missing, unreadable or oversized file, or one that is not a
-// regular file (a pipe would never end).
+// regular file (a pipe would never end); see SafeFiles::ReadRegularFile.
 bool ReadEntryLines(const QString &path, QStringList &lines, QString *error = nullptr,
                     qint64 maxSize = MaxEntryFileSize);
 
-// The simple reader of the track-list window.
+// The simple reader of the track-list window. Its values are ShownText.
 bool ReadEntryFile(const QString &path, TCDDB_File &entry, QString *error = nullptr);
 TCDDB_File ReadEntryText(const QStringList &lines, const QString &path);
 
@@ -39,6 +45,7 @@ void SplitDiscTitle(const QString &value, QString &artist, QString &title);
 
 // The client's reader. For a server reply, lines hold the status line first
 // and the closing "." last; entryLines receives the lines without them. For a
-// local file every line is kept and fileName is recorded.
+// local file every line is kept and fileName is recorded. The values are
+// ShownText; entryLines keep the text as it came.
 TCDDBDisc ParseEntry(const QStringList &lines, bool fromServer, const QString &category,
                      const QString &fileName = QString(), QStringList *entryLines = nullptr);

@@ -70,12 +70,11 @@ int ReplyStatusCode(QByteArrayView line)
 
 QStringList DecodeReply(const TCDDBReplyLines &reply)
 {
-    QByteArray joined;
-    for (const QByteArray &line : reply) {
-        joined += line;
-        joined += '\n';
-    }
-    return SplitEntryLines(DecodeEntryText(joined));
+    QStringList lines;
+    lines.reserve(reply.size());
+    for (const QByteArray &line : reply)
+        lines << DecodeEntryLine(line);
+    return lines;
 }
 
 bool ParseMatchLine(const QString &line, tDiscResult &match)
@@ -90,7 +89,7 @@ bool ParseMatchLine(const QString &line, tDiscResult &match)
     match = tDiscResult{};
     match.Category = text.left(first);
     match.DiscID = second < 0 ? text.mid(first + 1) : text.mid(first + 1, second - first - 1);
-    match.DiscTitle = second < 0 ? QString() : text.mid(second + 1);
+    match.DiscTitle = second < 0 ? QString() : ShownText(text.mid(second + 1));
     SplitDiscTitle(match.DiscTitle, match.Artist, match.Title);
     return !match.DiscID.isEmpty();
 }

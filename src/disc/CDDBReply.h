@@ -40,13 +40,14 @@ private:
 // number, or -1 when they are not three digits.
 int ReplyStatusCode(QByteArrayView line);
 
-// The lines of a reply as text (UTF-8 when valid, else ISO-8859-1), each
-// still carrying its CR.
+// The lines of a reply as text, each decoded on its own (UTF-8 when valid,
+// else ISO-8859-1) and still carrying its CR.
 QStringList DecodeReply(const TCDDBReplyLines &reply);
 
 // "category discid disc title" (the fields after the status code of a query
 // reply, or one line of a match list) into a match; the disc title is split
-// like an entry's DTITLE. False when category or identifier is missing.
+// like an entry's DTITLE and is ShownText. False when category or
+// identifier is missing.
 bool ParseMatchLine(const QString &line, tDiscResult &match);
 
 // A reply line shortened and with control characters made visible, for

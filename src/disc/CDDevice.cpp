@@ -1,5 +1,8 @@
 #include "CDDevice.h"
 
+#include "DiscImage.h"
+#include "SafeFiles.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QDir>
@@ -33,14 +36,50 @@ struct CdioCloser {
 };
 using CdioHandle = std::unique_ptr<CdIo_t, CdioCloser>;
 
-CdioHandle OpenSource(const QString &source)
+// A CD drive (a block device) or a disc image whose text and data files
+// are regular files and whose numbers a CD can have; anything else is
+// refused with the reason before libcdio opens it, since libcdio would wait
+// for ever on a pipe.
+CdioHandle OpenSource(const QString &source, QString *reason)
 {
     InitCdio();
+    auto refuse = [reason](const QString &why) {
+        if (reason)
+            *reason = why;
+        return CdioHandle();
+    };
     if (source.isEmpty())
         return {};
-    const QFileInfo info(source);
-    if (!info.isFile()) // a device node
+    const SafeFiles::TFileInfo what = SafeFiles::Inspect(source);
+    if (what.Kind == SafeFiles::TFileKind::Missing)
+        return {};
+    if (what.Kind == SafeFiles::TFileKind::BlockDevice)
         return CdioHandle(cdio_open(QFile::encodeName(source).constData(), DRIVER_UNKNOWN));
+    if (what.Kind != SafeFiles::TFileKind::Regular)
+        return refuse(QStringLiteral("it is neither a CD drive nor a disc image file"));
+    const TImageKind kind = ImageKindOf(source);
+    if (kind == TImageKind::NotAnImage)
+        return {};
+
+    QByteArray sheet;
+    switch (SafeFiles::ReadRegularFile(source, MaxImageSheetSize, sheet)) {
+    case SafeFiles::TReadStatus::Ok: break;
+    case SafeFiles::TReadStatus::TooLarge: return refuse(QStringLiteral("the disc image file is too large"));
+    case SafeFiles::TReadStatus::NotRegular:
+        return refuse(QStringLiteral("it is neither a CD drive nor a disc image file"));
+    default: return {};
+    }
+    if (!CheckImageSheet(sheet, kind, reason))
+        return {};
+    const QFileInfo info(source);
+    const QDir folder = info.absoluteDir();
+    for (const QString &name : ImageDataFiles(sheet, kind)) {
+        const QString data = folder.absoluteFilePath(name);
+        const SafeFiles::TFileInfo file = SafeFiles::Inspect(data);
+        if (file.Kind != SafeFiles::TFileKind::Missing && !SafeFiles::IsRegularFile(data))
+            return refuse(QStringLiteral("its data file %1 is not a regular file").arg(name));
+    }
+
     // A cdrdao toc file names its data files relative to the working folder,
     // a cue sheet relative to itself: an image is opened from its own folder
     // so both find their data. Opening reads the whole table of contents.
@@ -119,39 +158,54 @@ QStringList ListCDDrives(const TCDDrives &drives)
     return lines;
 }
 
-TCDToc ReadToc(const QString &source)
+TCDToc ReadToc(const QString &source, QString *reason)
 {
+    if (reason)
+        reason->clear();
     TCDToc toc;
-    CdioHandle p = OpenSource(source);
+    CdioHandle p = OpenSource(source, reason);
     if (!p)
         return toc;
     const track_t first = cdio_get_first_track_num(p.get());
     const track_t last = cdio_get_last_track_num(p.get());
     if (first == CDIO_INVALID_TRACK || last == CDIO_INVALID_TRACK || last < first || last == 0)
         return toc;
-    const int count = qMin(int(last) - int(first) + 1, int(toc.TocTracks.size()) - 1);
-    for (int i = 0; i < count; ++i) {
+    const int count = int(last) - int(first) + 1;
+    QList<qint64> starts;
+    for (int i = 0; i < count && i < int(toc.TocTracks.size()); ++i) {
         const lba_t lba = cdio_get_track_lba(p.get(), track_t(first + i));
         if (lba == CDIO_INVALID_LBA)
             return TCDToc{};
-        const TMsf m = MsfOfLba(lba);
+        starts << qint64(lba);
+    }
+    const lba_t leadOut = cdio_get_track_lba(p.get(), CDIO_CDROM_LEADOUT_TRACK);
+    if (leadOut == CDIO_INVALID_LBA)
+        return TCDToc{};
+    // Every address fits the table's bytes only once it is known to be one
+    // a CD can have.
+    if (count > 99 || !CheckTrackAddresses(starts, leadOut, reason)) {
+        if (reason && count > 99)
+            *reason = QStringLiteral("it has %1 tracks; a CD has 99 at most").arg(count);
+        return TCDToc{};
+    }
+    for (int i = 0; i < count; ++i) {
+        const TMsf m = MsfOfLba(lba_t(starts[i]));
         TTocEntry &e = toc.TocTracks[i];
         e.Minute = m.Minute;
         e.Second = m.Second;
         e.Frame = m.Frame;
         e.IsAudio = cdio_get_track_format(p.get(), track_t(first + i)) == TRACK_FORMAT_AUDIO;
     }
-    const lba_t leadOut = cdio_get_track_lba(p.get(), CDIO_CDROM_LEADOUT_TRACK);
-    if (leadOut == CDIO_INVALID_LBA)
-        return TCDToc{};
     toc.LeadOut = MsfOfLba(leadOut);
     toc.NumTracks = std::uint8_t(count);
     return toc;
 }
 
-TCDToc ReadToc(const TCDDrives &drives, int selectedDrive)
+TCDToc ReadToc(const TCDDrives &drives, int selectedDrive, QString *reason)
 {
+    if (reason)
+        reason->clear();
     if (selectedDrive < 0 || selectedDrive >= drives.Count)
         return {};
-    return ReadToc(drives.Drives[selectedDrive].DevicePath);
+    return ReadToc(drives.Drives[selectedDrive].DevicePath, reason);
 }

@@ -16,6 +16,9 @@ bool EnumerateCDDrives(TCDDrives &drives);
 QStringList ListCDDrives(const TCDDrives &drives);
 
 // The table of contents of a device or disc image; an empty table when the
-// source cannot be opened or holds no disc.
-TCDToc ReadToc(const QString &source);
-TCDToc ReadToc(const TCDDrives &drives, int selectedDrive);
+// source cannot be opened or holds no disc. A source that is no CD drive or
+// disc image file (a pipe, a folder), an image whose data files are not
+// regular files, and a table no CD can have (see DiscImage.h) give an empty
+// table too, and *reason says why.
+TCDToc ReadToc(const QString &source, QString *reason = nullptr);
+TCDToc ReadToc(const TCDDrives &drives, int selectedDrive, QString *reason = nullptr);

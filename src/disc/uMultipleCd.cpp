@@ -1,5 +1,7 @@
 #include "uMultipleCd.h"
 
+#include "CDDBParser.h"
+
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -55,7 +57,7 @@ void TfrmMultipleCD::Fill(const QList<tDiscResult> &matches)
         const tDiscResult &m = matches[i];
         if (m.DiscID.isEmpty())
             continue;
-        auto *row = new QTreeWidgetItem(lstCDs, {m.DiscID, m.Artist, m.Title, m.Category});
+        auto *row = new QTreeWidgetItem(lstCDs, {ShownText(m.DiscID), m.Artist, m.Title, ShownText(m.Category)});
         row->setData(0, Qt::UserRole, i);
     }
 }

@@ -1,7 +1,6 @@
 #include "DefaultStyles.h"
 
 #include "TVKRegistry.h"
-#include "TarvikError.h"
 #include "uResource.h"
 
 #include <QLocale>
@@ -98,8 +97,10 @@ TTextStyleRecord DefaultStyle(int n)
 TTextStyleRecord ReadStyle(int n)
 {
     const TTextStyleRecord def = DefaultStyle(n);
-    QSettings s(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Renvald"), QStringLiteral("Tarvik"));
-    s.setFallbacksEnabled(false);
+    const std::unique_ptr<QSettings> store = TVKRegistry::OpenStore();
+    if (!store)
+        return def;
+    QSettings &s = *store;
     s.beginGroup(styleGroup(n));
     if (!s.contains(QStringLiteral("Name")))
         return def;
@@ -110,6 +111,10 @@ TTextStyleRecord ReadStyle(int n)
     if (r.FontName.isEmpty())
         r.FontName = def.FontName;
     r.FontSize = readInt(s, "FontSize", def.FontSize);
+    // a size of no points is no size: the style's own takes its place, as a
+    // text element's does (ElementRecords)
+    if (r.FontSize <= 0)
+        r.FontSize = def.FontSize;
     r.FontColor = readInt(s, "FontColor", def.FontColor);
     auto flag = [&s](const char *name) { return s.value(QLatin1String(name)).toString() == QLatin1String("True"); };
     r.FontStyle = (flag("FontBold") ? fbBold : 0) | (flag("FontItalic") ? fbItalic : 0)
@@ -133,8 +138,10 @@ void WriteStyle(int n, const TTextStyleRecord &style)
         x = rightSpineX();
         y = 0.02f;
     }
-    QSettings s(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Renvald"), QStringLiteral("Tarvik"));
-    s.setFallbacksEnabled(false);
+    const std::unique_ptr<QSettings> store = TVKRegistry::OpenStore();
+    if (!store)
+        return;
+    QSettings &s = *store;
     s.beginGroup(styleGroup(n));
     s.setValue(QStringLiteral("Name"), style.Name);
     s.setValue(QStringLiteral("FontName"), style.FontName);
@@ -150,9 +157,7 @@ void WriteStyle(int n, const TTextStyleRecord &style)
     s.setValue(QStringLiteral("X"), StyleNumberText(x));
     s.setValue(QStringLiteral("Y"), StyleNumberText(y));
     s.endGroup();
-    s.sync();
-    if (s.status() == QSettings::AccessError)
-        throw ETarvikError(QStringLiteral("Failed to set data for '%1'").arg(QStringLiteral("Name")));
+    TVKRegistry::SyncStore(s);
 }
 
 void ResetStyles(TCoverSettings &settings)

@@ -23,13 +23,14 @@ TTextStyleRecord DefaultStyle(int n);
 // The stored style n when its "Name" value exists, otherwise DefaultStyle(n).
 // The name always comes from the string table. Booleans are "True" exactly;
 // X and Y absent (or not a number) mean -1; a missing or non-numeric size,
-// colour or angle, or a missing font name, falls back to the built-in value.
+// colour or angle, a size of 0 or below, or a missing font name, falls back
+// to the built-in value.
 TTextStyleRecord ReadStyle(int n);
 
 // Writes the 13 values of style n. A spine style whose X is -1 is written
 // with the position it gets on the back cover (left: 0.02, 0.02; right:
 // BackWidth - RightSpineWidth + 0.04, 0.02); the record is not changed.
-// Throws ETarvikError when the settings cannot be written.
+// A store that cannot be written is noted for the settings report.
 void WriteStyle(int n, const TTextStyleRecord &style);
 
 // All eleven styles back to DefaultStyle, in memory only.

@@ -1,16 +1,19 @@
 #include "TVKRegistry.h"
 
-#include "TarvikError.h"
+#include "SafeFiles.h"
 #include "VelMeasureRoutines.h"
 #include "XdgFileTypes.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QStringList>
 
+#include <algorithm>
 #include <cmath>
-#include <memory>
+#include <optional>
 
 namespace TVKRegistry {
 
@@ -19,15 +22,70 @@ namespace {
 const QString PreferencesGroup = QStringLiteral("Preferences");
 const QString RoundLabelGroup = QStringLiteral("Preferences/RoundLabel");
 
-std::unique_ptr<QSettings> openStore()
+// ---- problems, for one message ------------------------------------------
+
+struct TProblems {
+    QString File;            // the settings file they concern
+    QString NotKept;         // the sentence about a file that cannot be used or written
+    bool NotKeptTold = false; // noted since the last successful write
+    QStringList Replaced;    // one line per value replaced
+    std::function<void(const QString &)> Reporter;
+};
+
+TProblems &Problems()
 {
-    auto s = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                         QStringLiteral("Renvald"), QStringLiteral("Tarvik"));
-    // The store is the user's own key: no organisation-wide or system file
-    // may answer for it.
-    s->setFallbacksEnabled(false);
-    return s;
+    static TProblems problems;
+    // Another settings file (a test's, or a changed configuration folder)
+    // starts afresh.
+    const QString file = SettingsFilePath();
+    if (problems.File != file) {
+        problems.File = file;
+        problems.NotKept.clear();
+        problems.NotKeptTold = false;
+        problems.Replaced.clear();
+    }
+    return problems;
 }
+
+void Tell()
+{
+    // A reporter that shows a message runs the event loop, where more may
+    // be noted: that waits for the next message.
+    static bool telling = false;
+    if (telling || !Problems().Reporter)
+        return;
+    const QString text = TakeSettingsReport();
+    if (text.isEmpty())
+        return;
+    telling = true;
+    Problems().Reporter(text);
+    telling = false;
+}
+
+void NoteNotKept(const QString &sentence)
+{
+    TProblems &p = Problems();
+    if (p.NotKeptTold)
+        return;
+    p.NotKeptTold = true;
+    p.NotKept = sentence;
+    Tell();
+}
+
+void NoteReplaced(const QString &line)
+{
+    TProblems &p = Problems();
+    if (!p.Replaced.contains(line))
+        p.Replaced << line;
+    Tell();
+}
+
+QString InvalidTypeText(const QString &name)
+{
+    return QStringLiteral("Invalid data type for '%1'").arg(name);
+}
+
+// ---- the store ----------------------------------------------------------
 
 // "\Software\Renvald\Tarvik\" + "FreeDB" -> "FreeDB"; "Preferences\Styles\4"
 // -> "Preferences/Styles/4". The program's own key is the store itself.
@@ -46,33 +104,29 @@ QString groupOf(const QString &rootPath, const QString &subKey)
     return parts.join(QLatin1Char('/'));
 }
 
-[[noreturn]] void invalidType(const QString &name)
-{
-    throw ETarvikError(QStringLiteral("Invalid data type for '%1'").arg(name));
-}
-
-// Reads one value; an invalid QVariant when absent.
+// Reads one value; an invalid QVariant when absent or when the store cannot
+// be used.
 QVariant readValue(const QString &group, const QString &name)
 {
-    auto s = openStore();
+    auto s = OpenStore();
+    if (!s)
+        return {};
     s->beginGroup(group);
     return s->value(name);
 }
 
 void writeValue(const QString &group, const QString &name, const QVariant &value)
 {
-    auto s = openStore();
+    auto s = OpenStore();
+    if (!s)
+        return;
     s->beginGroup(group);
     s->setValue(name, value);
     s->endGroup();
-    s->sync();
-    // only AccessError means the write failed: a file with a format error
-    // is rewritten whole, and its status stays FormatError
-    if (s->status() == QSettings::AccessError)
-        throw ETarvikError(QStringLiteral("Failed to set data for '%1'").arg(name));
+    SyncStore(*s);
 }
 
-QString toStringValue(const QVariant &v, const QString &name)
+std::optional<QString> toStringValue(const QVariant &v)
 {
     switch (v.typeId()) {
     case QMetaType::QString:
@@ -88,11 +142,11 @@ QString toStringValue(const QVariant &v, const QString &name)
         // an unquoted comma in a hand-edited file splits the text into a list
         return v.toStringList().join(QLatin1Char(','));
     default:
-        invalidType(name);
+        return std::nullopt;
     }
 }
 
-int toIntValue(const QVariant &v, const QString &name)
+std::optional<int> toIntValue(const QVariant &v)
 {
     bool ok = false;
     int r = 0;
@@ -112,11 +166,11 @@ int toIntValue(const QVariant &v, const QString &name)
         break;
     }
     if (!ok)
-        invalidType(name);
+        return std::nullopt;
     return r;
 }
 
-bool toBoolValue(const QVariant &v, const QString &name)
+std::optional<bool> toBoolValue(const QVariant &v)
 {
     if (v.typeId() == QMetaType::Bool)
         return v.toBool();
@@ -127,10 +181,13 @@ bool toBoolValue(const QVariant &v, const QString &name)
         if (s.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0)
             return false;
     }
-    return toIntValue(v, name) != 0;
+    const std::optional<int> i = toIntValue(v);
+    if (!i)
+        return std::nullopt;
+    return *i != 0;
 }
 
-double toDoubleValue(const QVariant &v, const QString &name)
+std::optional<double> toDoubleValue(const QVariant &v)
 {
     bool ok = false;
     double r = 0;
@@ -152,8 +209,18 @@ double toDoubleValue(const QVariant &v, const QString &name)
     }
     // geometry is computed from these values: "nan" and "inf" are no lengths
     if (!ok || !std::isfinite(r))
-        invalidType(name);
+        return std::nullopt;
     return r;
+}
+
+// The value read as T, or the default when it is of another type (noted).
+template <typename T>
+T orDefault(const std::optional<T> &value, const QString &name, const T &def)
+{
+    if (value)
+        return *value;
+    NoteReplaced(InvalidTypeText(name) + QStringLiteral(": its default is used"));
+    return def;
 }
 
 QString homeFolder()
@@ -161,33 +228,34 @@ QString homeFolder()
     return QDir::toNativeSeparators(QDir::homePath() + QLatin1Char('/'));
 }
 
-bool labelDefault(const QString &name, double *value)
+struct TLabelEntry {
+    const char *name;
+    double value;
+    double low;
+    double high;
+};
+
+const TLabelEntry *labelEntry(const QString &name)
 {
     using VelMeasureRoutines::CmToInches;
-    struct Entry {
-        const char *name;
-        double value;
+    static const double sheet = MaxSheetInches;
+    static const TLabelEntry table[] = {
+        {"RoundLabel", CmToInches(11.5f), CmToInches(1.0f), CmToInches(30.0f)},
+        {"InnerCircle", CmToInches(4.5f), 0.0, CmToInches(30.0f)},
+        {"NumberPerPage", 2.0, 1.0, 3.0},
+        {"XMargin0", CmToInches(4.8f), 0.0, sheet},
+        {"YMargin0", CmToInches(2.2f), 0.0, sheet},
+        {"XMargin1", CmToInches(4.8f), 0.0, sheet},
+        {"YMargin1", CmToInches(16.3f), 0.0, sheet},
+        {"XMargin2", 0.0, 0.0, sheet},
+        {"YMargin2", 0.0, 0.0, sheet},
+        {"XPrinterMargin", 0.2, 0.0, sheet},
+        {"YPrinterMargin", 0.5, 0.0, sheet},
     };
-    static const Entry table[] = {
-        {"RoundLabel", CmToInches(11.5f)},
-        {"InnerCircle", CmToInches(4.5f)},
-        {"NumberPerPage", 2.0},
-        {"XMargin0", CmToInches(4.8f)},
-        {"YMargin0", CmToInches(2.2f)},
-        {"XMargin1", CmToInches(4.8f)},
-        {"YMargin1", CmToInches(16.3f)},
-        {"XMargin2", 0.0},
-        {"YMargin2", 0.0},
-        {"XPrinterMargin", 0.2},
-        {"YPrinterMargin", 0.5},
-    };
-    for (const Entry &e : table) {
-        if (name == QLatin1String(e.name)) {
-            *value = e.value;
-            return true;
-        }
-    }
-    return false;
+    for (const TLabelEntry &e : table)
+        if (name == QLatin1String(e.name))
+            return &e;
+    return nullptr;
 }
 
 QString labelGroup(const QString &name)
@@ -201,7 +269,97 @@ QString labelGroup(const QString &name)
 
 QString SettingsFilePath()
 {
-    return openStore()->fileName();
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+           + QStringLiteral("/Renvald/Tarvik.conf");
+}
+
+QString UnusableSettingsFileReason(const QString &path)
+{
+    const SafeFiles::TFileInfo f = SafeFiles::Inspect(path);
+    switch (f.Kind) {
+    case SafeFiles::TFileKind::Missing:
+        // QSaveFile would make the file a link leads to, wherever it is
+        return f.IsLink ? QStringLiteral("it is a symbolic link to nothing") : QString();
+    case SafeFiles::TFileKind::Regular:
+        // writes replace the file a link leads to, which must stay beside it
+        if (f.IsLink
+            && QFileInfo(QFileInfo(path).canonicalFilePath()).absolutePath()
+                   != QFileInfo(QFileInfo(path).absolutePath()).canonicalFilePath())
+            return QStringLiteral("it is a symbolic link to a file outside its folder");
+        if (f.Size > MaxSettingsFileSize)
+            return QStringLiteral("it is larger than %1 bytes, far larger than any settings file")
+                .arg(MaxSettingsFileSize);
+        return {};
+    case SafeFiles::TFileKind::Directory:
+        return QStringLiteral("it is a folder");
+    default:
+        return QStringLiteral("it is not a regular file (a device or a pipe)");
+    }
+}
+
+std::unique_ptr<QSettings> OpenStore()
+{
+    const QString path = SettingsFilePath();
+    const QString unusable = UnusableSettingsFileReason(path);
+    if (!unusable.isEmpty()) {
+        NoteNotKept(QStringLiteral("The settings file \"%1\" cannot be used: %2. Tarvik goes on with its default "
+                                   "settings, and changes to them will not be kept.")
+                        .arg(QDir::toNativeSeparators(path), unusable));
+        return nullptr;
+    }
+    // One file by its path: the store is the user's own, and no
+    // organisation-wide or system file may answer for it.
+    auto s = std::make_unique<QSettings>(path, QSettings::IniFormat);
+    s->setFallbacksEnabled(false);
+    return s;
+}
+
+bool SyncStore(QSettings &store)
+{
+    store.sync();
+    // only AccessError means the write failed: a file with a format error
+    // is rewritten whole, and its status stays FormatError
+    if (store.status() == QSettings::AccessError) {
+        const QString file = QDir::toNativeSeparators(store.fileName());
+        const QFileInfo folder(QFileInfo(store.fileName()).absolutePath());
+        const QString why = !folder.exists() || folder.isWritable()
+            ? QStringLiteral("the file cannot be written")
+            : QStringLiteral("its folder \"%1\" cannot be written").arg(QDir::toNativeSeparators(folder.filePath()));
+        NoteNotKept(QStringLiteral("The settings file \"%1\" cannot be written: %2. Changes to the settings will "
+                                   "not be kept.")
+                        .arg(file, why));
+        return false;
+    }
+    Problems().NotKeptTold = false;
+    return true;
+}
+
+QString TakeSettingsReport()
+{
+    TProblems &p = Problems();
+    QStringList parts;
+    if (!p.NotKept.isEmpty())
+        parts << p.NotKept;
+    if (!p.Replaced.isEmpty())
+        parts << QStringLiteral("Values in the settings file \"%1\" that could not be used were replaced:\n%2")
+                     .arg(QDir::toNativeSeparators(p.File), p.Replaced.join(QLatin1Char('\n')));
+    p.NotKept.clear();
+    p.Replaced.clear();
+    return parts.join(QStringLiteral("\n\n"));
+}
+
+void SetSettingsReporter(std::function<void(const QString &)> reporter)
+{
+    Problems().Reporter = std::move(reporter);
+    Tell();
+}
+
+void ForgetSettingsProblems()
+{
+    TProblems &p = Problems();
+    p.NotKept.clear();
+    p.NotKeptTold = false;
+    p.Replaced.clear();
 }
 
 QString PreferenceName(int index)
@@ -215,6 +373,26 @@ QString PreferenceName(int index)
     return QLatin1String(names[index]);
 }
 
+namespace {
+
+QString defaultPreference(int index)
+{
+    switch (index) {
+    case prFileOpenDir:
+    case prFileSaveDir:
+    case prImageOpenDir: return homeFolder();
+    case prDefaultUdm: return QStringLiteral("Inches");
+    case prNewInstall: return QStringLiteral("True");
+    case prArtistBeforeTitle: return QStringLiteral("True");
+    case prPrintCuttingGuides: return QStringLiteral("0");
+    case prPrintSeparationLines: return QStringLiteral("1");
+    case prPrintPortrait: return QStringLiteral("0");
+    default: return {};
+    }
+}
+
+} // namespace
+
 QString ReadPreference(int index)
 {
     const QString name = PreferenceName(index);
@@ -223,25 +401,15 @@ QString ReadPreference(int index)
     const QVariant v = readValue(PreferencesGroup, name);
     if (!v.isValid())
         return PreferenceDefault(index);
-    return toStringValue(v, name);
+    // a value of another type stays in the file as it is
+    return orDefault(toStringValue(v), name, defaultPreference(index));
 }
 
 QString PreferenceDefault(int index)
 {
-    QString def;
-    switch (index) {
-    case prCDDBFolder: def = QString(); break;
-    case prFileOpenDir:
-    case prFileSaveDir:
-    case prImageOpenDir: def = homeFolder(); break;
-    case prDefaultUdm: def = QStringLiteral("Inches"); break;
-    case prNewInstall: def = QStringLiteral("True"); break;
-    case prArtistBeforeTitle: def = QStringLiteral("True"); break;
-    case prPrintCuttingGuides: def = QStringLiteral("0"); break;
-    case prPrintSeparationLines: def = QStringLiteral("1"); break;
-    case prPrintPortrait: def = QStringLiteral("0"); break;
-    default: return {};
-    }
+    if (PreferenceName(index).isEmpty())
+        return {};
+    const QString def = defaultPreference(index);
     WritePreference(index, def);
     return def;
 }
@@ -256,14 +424,25 @@ void WritePreference(int index, const QString &value)
 
 double ReadLabelSetting(const QString &name)
 {
+    const TLabelEntry *entry = labelEntry(name);
     const QVariant v = readValue(labelGroup(name), name);
-    if (v.isValid())
-        return toDoubleValue(v, name);
-    double def = 0;
-    if (!labelDefault(name, &def))
-        return 0;
-    WriteLabelSetting(name, def);
-    return def;
+    if (!v.isValid()) {
+        if (!entry)
+            return 0;
+        WriteLabelSetting(name, entry->value);
+        return entry->value;
+    }
+    const double value = orDefault(toDoubleValue(v), name, entry ? entry->value : 0.0);
+    if (!entry || (value >= entry->low && value <= entry->high))
+        return value;
+    // A length far outside its range would overflow the geometry computed
+    // from it; the nearest sane length takes its place.
+    const double clamped = std::clamp(value, entry->low, entry->high);
+    const QString unit = name == QLatin1String("NumberPerPage") ? QString() : QStringLiteral(" inches");
+    NoteReplaced(QStringLiteral("'%1' = %2 lies outside %3 to %4%5; %6%5 is used")
+                     .arg(name, QString::number(value), QString::number(entry->low), QString::number(entry->high), unit,
+                          QString::number(clamped)));
+    return clamped;
 }
 
 void WriteLabelSetting(const QString &name, double value)
@@ -274,19 +453,19 @@ void WriteLabelSetting(const QString &name, double value)
 QString ReadRegString(const QString &rootPath, const QString &subKey, const QString &name, const QString &def)
 {
     const QVariant v = readValue(groupOf(rootPath, subKey), name);
-    return v.isValid() ? toStringValue(v, name) : def;
+    return v.isValid() ? orDefault(toStringValue(v), name, def) : def;
 }
 
 int ReadRegInteger(const QString &rootPath, const QString &subKey, const QString &name, int def)
 {
     const QVariant v = readValue(groupOf(rootPath, subKey), name);
-    return v.isValid() ? toIntValue(v, name) : def;
+    return v.isValid() ? orDefault(toIntValue(v), name, def) : def;
 }
 
 bool ReadRegBool(const QString &rootPath, const QString &subKey, const QString &name, bool def)
 {
     const QVariant v = readValue(groupOf(rootPath, subKey), name);
-    return v.isValid() ? toBoolValue(v, name) : def;
+    return v.isValid() ? orDefault(toBoolValue(v), name, def) : def;
 }
 
 void WriteRegString(const QString &rootPath, const QString &subKey, const QString &name, const QString &value)

@@ -10,12 +10,22 @@
 // so each read sees the current value. Defaults of numbered preferences and
 // of label settings are stored the first time they are read.
 //
-// Errors throw ETarvikError: a stored value that cannot be read as the
-// expected type gives "Invalid data type for 'NAME'", a value that cannot be
-// written (the settings file or its folder is not writable) gives
-// "Failed to set data for 'NAME'".
+// The settings file comes from outside and is not trusted: a file that is
+// no regular file (a folder, a pipe, a device, a link to one), a link out of
+// its folder, or a file far larger than any settings file is not read and
+// not written; the program then runs with the defaults. A stored
+// value of the wrong type gives the reader's default ("Invalid data type
+// for 'NAME'"), a length outside its range is brought into it, and a file
+// that cannot be written keeps the program from keeping changes. None of
+// this throws: each problem is noted once and told in one message naming
+// the file (TakeSettingsReport, SetSettingsReporter).
 
 #include <QString>
+
+#include <functional>
+#include <memory>
+
+class QSettings;
 
 namespace TVKRegistry {
 
@@ -47,7 +57,10 @@ void WritePreference(int index, const QString &value);
 // Label and printer settings, in inches (the label count as a number):
 // "XPrinterMargin" and "YPrinterMargin" live in "Preferences", every other
 // name in "Preferences/RoundLabel". An absent value gives its default, which
-// is stored; a name without a default gives 0 and stores nothing.
+// is stored; a name without a default gives 0 and stores nothing. A stored
+// value outside its range is read as the nearest end of the range: a label
+// diameter 1 to 30 cm, a hole 0 to 30 cm, 1 to 3 labels per sheet, offsets
+// 0 to MaxSheetInches.
 double ReadLabelSetting(const QString &name);
 void WriteLabelSetting(const QString &name, double value);
 
@@ -80,7 +93,37 @@ void AssociateFileTypes();
 // the file types are associated.
 void FirstRunSetup();
 
-// Path of the settings file, for the files kept beside it.
+// Path of the settings file, for the files kept beside it: Tarvik.conf in
+// the folder "Renvald" of the user's configuration folder.
 QString SettingsFilePath();
+
+// Offsets on a sheet go no further than its long side; the largest sheet a
+// desktop printer takes is 11 x 17 inches.
+constexpr double MaxSheetInches = 17.0;
+// A settings file holds a few kilobytes; one beyond this is not read.
+constexpr qint64 MaxSettingsFileSize = 1024 * 1024;
+
+// Why the file at path cannot serve as a settings file, or empty when it
+// can (it is missing, or a regular file of at most MaxSettingsFileSize
+// bytes, or a link to such a file in the same folder).
+QString UnusableSettingsFileReason(const QString &path);
+
+// The settings store, one file, without fallbacks; null when the file
+// cannot be used (that is noted for the report).
+std::unique_ptr<QSettings> OpenStore();
+// Writes the store's changes to its file; when that fails it is noted for
+// the report and the result is false.
+bool SyncStore(QSettings &store);
+
+// One message about everything noted since the last call: the file that
+// cannot be used or written, and the values that were replaced. Empty when
+// nothing was noted. A file that cannot be written is noted once, until a
+// write succeeds again.
+QString TakeSettingsReport();
+// Once set, every problem noted goes to the reporter at once, as a
+// message like TakeSettingsReport's. An empty function stops that.
+void SetSettingsReporter(std::function<void(const QString &)> reporter);
+// Forgets what was noted and that it was told, as at start.
+void ForgetSettingsProblems();
 
 } // namespace TVKRegistry

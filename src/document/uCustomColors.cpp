@@ -22,6 +22,9 @@ QString CustomColorsIniPath()
 QList<TColor> LoadCustomColors(const QString &iniPath)
 {
     QList<TColor> colors(CustomColorCount, clWhite);
+    // the same care as for the settings file: no pipe, device or folder
+    if (!TVKRegistry::UnusableSettingsFileReason(iniPath).isEmpty())
+        return colors;
     QSettings ini(iniPath, QSettings::IniFormat);
     ini.beginGroup(QStringLiteral("CustomColors"));
     for (int i = 0; i < CustomColorCount; ++i) {
@@ -36,6 +39,8 @@ QList<TColor> LoadCustomColors(const QString &iniPath)
 
 bool SaveCustomColors(const QString &iniPath, const QList<TColor> &colors)
 {
+    if (!TVKRegistry::UnusableSettingsFileReason(iniPath).isEmpty())
+        return false;
     QSettings ini(iniPath, QSettings::IniFormat);
     ini.beginGroup(QStringLiteral("CustomColors"));
     for (int i = 0; i < CustomColorCount && i < colors.size(); ++i)

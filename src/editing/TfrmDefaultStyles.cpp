@@ -3,7 +3,7 @@
 
 #include "CenterOnScreen.h"
 #include "MessageBoxes.h"
-#include "TarvikError.h"
+#include "TVKRegistry.h"
 #include "uResource.h"
 
 #include <QButtonGroup>
@@ -242,13 +242,14 @@ void TfrmDefaultStyles::btnSetClick()
         s.Y = FSettings.Styles[n].Y;
         FSettings.Styles[n] = s;
     }
-    try {
-        for (int n = 0; n < StyleCount; ++n)
-            if (!FSettings.Styles[n].Name.isEmpty())
-                WriteStyle(n, FSettings.Styles[n]);
-    } catch (const ETarvikError &e) {
-        FReportError(e.message());
-    }
+    for (int n = 0; n < StyleCount; ++n)
+        if (!FSettings.Styles[n].Name.isEmpty())
+            WriteStyle(n, FSettings.Styles[n]);
+    // Styles that cannot be stored are told, unless the program has told
+    // already that its settings are not kept.
+    const QString report = TVKRegistry::TakeSettingsReport();
+    if (!report.isEmpty())
+        FReportError(report);
 }
 
 void TfrmDefaultStyles::btnResetClick()

@@ -119,9 +119,13 @@ TVelRotateLabel *CreateTextFromRecord(const TTextElementRecord &r, int slot, con
 
     e->setParent(PanelOf(ctx, r.SurfaceIndex));
     // RealFontSize sets the displayed size again from the zoom; a record
-    // without one keeps the size derived from its font size.
+    // without one keeps the size derived from its font size. A record with
+    // neither size above 0 gets the size a new text gets, which is then
+    // both shown and saved.
     if (r.RealFontSize > 0)
         e->SetRealFontSize(r.RealFontSize);
+    else if (r.FontSize <= 0)
+        e->SetRealFontSize(DefaultTextFontSize);
     e->SetCaption(r.Text);
     e->SetTransparent(r.Transparent);
     // The inch values are set last, so they govern.

@@ -1,7 +1,8 @@
 #include "JpegDecoder.h"
 
+#include "PictureLimits.h"
+
 #include <QFile>
-#include <QImageReader>
 
 #include <algorithm>
 #include <cstdio>
@@ -48,12 +49,6 @@ bool LooksLikeJpeg(const uchar *data, qint64 size)
 
 } // namespace
 
-qint64 PictureByteLimit()
-{
-    const int mb = QImageReader::allocationLimit();
-    return mb > 0 ? qint64(mb) * 1024 * 1024 : qint64(1) << 40;
-}
-
 namespace {
 
 TJpegResult Fail(QString *error, TJpegResult r, const QString &why)
@@ -80,7 +75,7 @@ TJpegResult DecodeMapped(TDecodeState *st, const uchar *data, qint64 size, const
     st->created = true;
     // Progressive pictures keep all coefficients in memory; a header that
     // claims an absurd size then fails here instead of taking the machine.
-    cinfo.mem->max_memory_to_use = long(std::min<qint64>(PictureByteLimit() * 2, 0x7fffffff));
+    cinfo.mem->max_memory_to_use = long(std::min<qint64>(MaxDecoderBytes, 0x7fffffff));
     jpeg_mem_src(&cinfo, data, static_cast<unsigned long>(size));
     jpeg_read_header(&cinfo, TRUE);
 
@@ -88,8 +83,9 @@ TJpegResult DecodeMapped(TDecodeState *st, const uchar *data, qint64 size, const
         return Fail(error, TJpegResult::Unsupported, QStringLiteral("CMYK JPEG"));
 
     const QSize full(int(cinfo.image_width), int(cinfo.image_height));
-    if (full.isEmpty())
-        return Fail(error, TJpegResult::Failed, QStringLiteral("The picture has no size"));
+    QString refused;
+    if (!PictureSizeAllowed(full, &refused))
+        return Fail(error, TJpegResult::Failed, refused);
     // Every 8 x 8 block takes a few bits even in a flat picture; a file far
     // too small for the size its header claims is cut off or made up, and
     // decoding it would only paint grey for a long time.
@@ -122,7 +118,7 @@ TJpegResult DecodeMapped(TDecodeState *st, const uchar *data, qint64 size, const
     cinfo.out_color_space = JCS_EXT_BGRX; // QImage::Format_RGB32 on little-endian
     jpeg_calc_output_dimensions(&cinfo);
     const qint64 bytes = qint64(cinfo.output_width) * cinfo.output_height * 4;
-    if (bytes > PictureByteLimit())
+    if (bytes > MaxPictureBytes)
         return Fail(error, TJpegResult::Failed, QStringLiteral("The picture is too large"));
 
     jpeg_start_decompress(&cinfo);

@@ -25,7 +25,3 @@ enum class TJpegResult {
 // image is null and *error says why.
 TJpegResult DecodeJpeg(const QString &fileName, const TPictureTarget &target, QImage *image,
                        QString *error = nullptr);
-
-// The largest decoded picture accepted, in bytes: the same limit the
-// toolkit's image reader applies.
-qint64 PictureByteLimit();

@@ -1,5 +1,6 @@
 #include "VelImgUtils.h"
 
+#include "PictureLimits.h"
 #include "VelMeasureRoutines.h"
 
 #include <QFileInfo>
@@ -44,15 +45,35 @@ QImage Normalized(QImage img)
     return img;
 }
 
+bool IsVectorFormat(const QByteArray &format)
+{
+    return format.startsWith("svg");
+}
+
 QImage ReadWithQt(const QString &fileName, const QByteArray &format, const TPictureTarget &target,
                   QString *error)
 {
     QImageReader reader(fileName, format);
+    // The toolkit's allocation limit does not reach its vector reader: a
+    // drawing is read within this program's own bounds, whatever its name.
+    if (IsVectorFormat(reader.format().toLower()))
+        return ReadVectorPicture(fileName, target, error);
     const QSize full = reader.size();
     QSize want;
-    if (full.isValid() && !full.isEmpty() && target) {
-        want = target(full);
-        if (want.isValid() && !want.isEmpty() && want != full)
+    if (full.isValid()) {
+        if (!PictureSizeAllowed(full, error))
+            return QImage();
+        want = target ? target(full) : full;
+        if (!want.isValid() || want.isEmpty())
+            want = full;
+        // A reader that cannot reduce while decoding holds the whole picture.
+        const QSize decoded = reader.supportsOption(QImageIOHandler::ScaledSize) ? want : full;
+        if (BoundedPictureSize(decoded) != decoded) {
+            if (error)
+                *error = QStringLiteral("The picture is too large");
+            return QImage();
+        }
+        if (want != full)
             reader.setScaledSize(want);
     }
     QImage img = reader.read();

@@ -11,6 +11,9 @@
 
 class QPainter;
 
+// The point size of a new text, and of a stored one that has no size.
+constexpr int DefaultTextFontSize = 12;
+
 class TVelRotateLabel : public QWidget
 {
     Q_OBJECT
@@ -97,7 +100,7 @@ private:
     int FAngle = 0;
     TTextStyle FTextStyle = tsNone;
     float Fzoom = 1.0f;
-    int FRealFontSize = 12;
+    int FRealFontSize = DefaultTextFontSize;
     int FArrayIndex = 0;
     float FXPosCm = 0, FYPosCm = 0, FXPosInches = 0, FYPosInches = 0;
     QString FCaption;

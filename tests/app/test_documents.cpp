@@ -14,6 +14,7 @@
 #include "TfrmTarvik.h"
 #include "VelCDImageElement.h"
 #include "VelHandles.h"
+#include "VelImgUtils.h"
 #include "VelMeasureRoutines.h"
 #include "VelRotateLabel.h"
 
@@ -64,6 +65,11 @@ void fillCover(TfrmTarvik &w, const QString &folder)
     }
     w.CoverSettings.Colors[ciLines] = 0x0000FF;
     w.ApplyColors();
+}
+
+QString hostile(const char *name)
+{
+    return QStringLiteral(TARVIK_TEST_DATA "/../document/hostile/") + QLatin1String(name);
 }
 
 QByteArray fileBytes(const QString &path)
@@ -438,6 +444,65 @@ private slots:
         QVERIFY(qAbs(t->XPosInches() - 0.02f) < 0.011f);
         const float length = VelMeasureRoutines::PixelsToInches(w->FZoom, float(std::max(t->width(), t->height())));
         QVERIFY(qAbs(t->YPosInches() - (w->CoverSettings.BackHeight - (length + 0.02f))) < 0.011f);
+    }
+
+    // Documents of the hostile corpus, opened as a user opens them.
+    // One picture in every slot is decoded once, and the slots share it.
+    void onePictureInEverySlot()
+    {
+        Boxes boxes;
+        auto w = makeWindow();
+        QVERIFY(w->OpenDocument(hostile("one-picture-in-every-slot.tvk")));
+        QVERIFY(w->ImageSlots[0]);
+        const qint64 key = w->ImageSlots[0]->Picture().cacheKey();
+        QCOMPARE(w->ImageSlots[0]->Picture().size(), QSize(64, 48));
+        for (int slot = 0; slot < ImageSlotCount; ++slot) {
+            QVERIFY(w->ImageSlots[slot]);
+            QCOMPARE(w->ImageSlots[slot]->Picture().cacheKey(), key);
+        }
+    }
+
+    // Pictures that expand beyond the bounds or claim absurd sizes are not
+    // taken in, neither from a document nor through Insert > Image; a
+    // drawing of absurd size is drawn at the size its element needs.
+    void picturesBeyondBounds()
+    {
+        Boxes boxes;
+        auto w = makeWindow();
+        QVERIFY(w->OpenDocument(hostile("pictures-beyond-bounds.tvk")));
+        auto noPicture = [&](int slot) { return !w->ImageSlots[slot] || w->ImageSlots[slot]->Picture().isNull(); };
+        QVERIFY(noPicture(0)); // bomb.svgz
+        QVERIFY(noPicture(1)); // the same, named as a PNG
+        QVERIFY(noPicture(2)); // claims 46000 x 46000
+        // a drawing claiming a million pixels square, at what 5 inches need
+        // at the highest zoom
+        QVERIFY(!noPicture(3));
+        const QSize needed = CoveringPictureSize(QSize(1000000, 1000000), PictureBoxOf(w->DocumentRecord.Images[3]));
+        QCOMPARE(w->ImageSlots[3]->Picture().size(), needed);
+        QVERIFY(!noPicture(4));
+
+        for (const char *name : {"bomb.svgz", "bomb-named-as-png.png", "claims-46000-square.jpg"}) {
+            const int slot = w->InsertImageFile(hostile(name));
+            QVERIFY2(slot < 0 || noPicture(slot), name);
+        }
+    }
+
+    // A text stored with no size at all gets the size of a new text, and
+    // shows and saves that one size.
+    void fontSizesOfNoPoints()
+    {
+        Boxes boxes;
+        auto w = makeWindow();
+        QVERIFY(w->OpenDocument(hostile("font-sizes-of-no-points.tvk")));
+        TDocumentRecord saved;
+        w->FillDocumentRecord(saved);
+        for (int slot = 0; slot < 4; ++slot) {
+            QVERIFY(w->TextSlots[slot]);
+            QCOMPARE(w->TextSlots[slot]->RealFontSize(), 12);
+            QCOMPARE(w->TextSlots[slot]->font().pointSize(), VelMeasureRoutines::RoundEven(12 * w->FZoom));
+            QCOMPARE(saved.Texts[slot].RealFontSize, 12);
+            QCOMPARE(saved.Texts[slot].FontSize, w->TextSlots[slot]->font().pointSize());
+        }
     }
 };
 

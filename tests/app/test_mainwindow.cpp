@@ -33,6 +33,9 @@
 #include <QTabWidget>
 #include <QToolBar>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 // Message boxes are cancelled unless a test says otherwise.
@@ -331,17 +334,113 @@ private slots:
         QCOMPARE(s.value("Preferences/YPrinterMargin").toDouble(), 0.5);
     }
 
-    void brokenLabelSettingStillStarts()
+    // Values of the wrong type and lengths far outside their range: the
+    // window starts with sane values and one message names the file and
+    // every value replaced.
+    void badLabelSettings_data()
     {
-        Boxes boxes;
-        QSettings(QSettings::NativeFormat, QSettings::UserScope, "Renvald", "Tarvik")
-            .setValue("Preferences/RoundLabel/RoundLabel", "abc");
+        QTest::addColumn<QStringList>("values");
+        QTest::addColumn<float>("outer");
+        QTest::addColumn<QStringList>("told");
+        using VelMeasureRoutines::CmToInches;
+        QTest::newRow("diameter of 25 km") << QStringList{"RoundLabel=1e9"} << CmToInches(30.0f)
+                                           << QStringList{"'RoundLabel' = 1e+09 lies outside"};
+        QTest::newRow("several values of the wrong type")
+            << QStringList{"RoundLabel=abc", "XMargin0=left", "InnerCircle=nan", "NumberPerPage=12"}
+            << TCoverSettings::Defaults().OuterDiameter
+            << QStringList{"Invalid data type for 'RoundLabel'", "Invalid data type for 'XMargin0'",
+                           "Invalid data type for 'InnerCircle'", "'NumberPerPage' = 12 lies outside"};
+    }
+    void badLabelSettings()
+    {
+        QFETCH(QStringList, values);
+        QFETCH(float, outer);
+        QFETCH(QStringList, told);
+        TVKRegistry::ForgetSettingsProblems();
+        {
+            QSettings s(QSettings::NativeFormat, QSettings::UserScope, "Renvald", "Tarvik");
+            s.clear();
+            for (const QString &v : values)
+                s.setValue("Preferences/RoundLabel/" + v.section('=', 0, 0), v.section('=', 1));
+        }
+        AppTest::Boxes boxes(QMessageBox::Ok);
         auto w = makeWindow();
-        QCOMPARE(boxes.texts, QStringList{"Invalid data type for 'RoundLabel'"});
+        QCOMPARE(boxes.texts.size(), 1);
+        QVERIFY2(boxes.texts[0].contains(TVKRegistry::SettingsFilePath()), qPrintable(boxes.texts[0]));
+        for (const QString &t : told)
+            QVERIFY2(boxes.texts[0].contains(t), qPrintable(boxes.texts[0]));
+        QCOMPARE(w->CoverSettings.OuterDiameter, outer);
+        const int side = VelMeasureRoutines::InchesToScreenPixels(outer, w->FZoom);
+        QCOMPARE(w->pnlRoundLabel->size(), QSize(side, side));
+        QVERIFY(w->CoverSettings.LabelsPerPage >= 1 && w->CoverSettings.LabelsPerPage <= 3);
+        // the label page is drawn: the label's outline runs along its top
+        w->ShowSurface(TSurfaceCode::RoundLabel);
+        const QImage shot = w->pnlRoundLabel->grab().toImage();
+        bool outline = false;
+        for (int y = 0; y < 3 && y < shot.height(); ++y)
+            outline = outline || qGray(shot.pixel(side / 2, y)) < 128;
+        QVERIFY(outline);
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, "Renvald", "Tarvik").clear();
+    }
+
+    // A settings file that cannot be kept (a folder, a pipe, a folder the
+    // user may not write): the program starts with the defaults, says so
+    // once, naming the file, and goes on.
+    void unkeptSettingsAtStart_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("settings file is a folder") << "folder" << "cannot be used: it is a folder";
+        QTest::newRow("settings file is a pipe") << "pipe" << "cannot be used: it is not a regular file";
+        QTest::newRow("settings file links to a pipe") << "link" << "cannot be used: it is not a regular file";
+        QTest::newRow("settings folder not writable") << "readonly" << "cannot be written";
+    }
+    void unkeptSettingsAtStart()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, told);
+        if (kind == "readonly" && ::geteuid() == 0)
+            QSKIP("root writes into any folder; the folder and pipe cases hold for root too");
+        const QString conf = TVKRegistry::SettingsFilePath();
+        const QString folder = QFileInfo(conf).absolutePath();
+        QTemporaryDir tmp;
+        QFile::remove(conf);
+        auto cleanup = qScopeGuard([&] {
+            QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+            QFile::remove(conf);
+            QDir(conf).removeRecursively();
+            TVKRegistry::ForgetSettingsProblems();
+        });
+        QVERIFY(QDir().mkpath(folder));
+        if (kind == "folder") {
+            QVERIFY(QDir().mkpath(conf));
+        } else if (kind == "pipe") {
+            QCOMPARE(::mkfifo(QFile::encodeName(conf).constData(), 0600), 0);
+        } else if (kind == "link") {
+            QCOMPARE(::mkfifo(QFile::encodeName(tmp.filePath("pipe")).constData(), 0600), 0);
+            QVERIFY(QFile::link(tmp.filePath("pipe"), conf));
+        } else {
+            QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        }
+        TVKRegistry::ForgetSettingsProblems();
+
+        AppTest::Boxes boxes(QMessageBox::Ok);
+        // the start as the program makes it
+        TVKRegistry::FirstRunSetup();
+        auto w = makeWindow();
+        QCOMPARE(TVKRegistry::ReadPreference(TVKRegistry::prArtistBeforeTitle), QStringLiteral("True"));
+        QCOMPARE(boxes.texts.size(), 1);
+        QVERIFY2(boxes.texts[0].contains(conf) && boxes.texts[0].contains(told)
+                     && boxes.texts[0].contains("will not be kept"),
+                 qPrintable(boxes.texts[0]));
+        QVERIFY(w->UseInches);
         QCOMPARE(w->CoverSettings.OuterDiameter, TCoverSettings::Defaults().OuterDiameter);
-        QCOMPARE(w->pnlRoundLabel->size(), QSize(435, 435));
-        QSettings(QSettings::NativeFormat, QSettings::UserScope, "Renvald", "Tarvik")
-            .remove("Preferences/RoundLabel/RoundLabel");
+        // going on: a changed setting is not kept, and not told again
+        w->mnuCm->trigger();
+        QVERIFY(!w->UseInches);
+        QCOMPARE(boxes.texts.size(), 1);
+        if (kind != "readonly")
+            QVERIFY(!QFileInfo(conf).isFile());
     }
 
     void droppedUnknownFile()
@@ -422,7 +521,7 @@ private slots:
     void helpTellsWhatDoesNotWorkYet_data()
     {
         QTest::addColumn<QString>("feature");
-        QTest::newRow("printing") << "Printing";
+        QTest::newRow("round label") << "round label";
         QTest::newRow("clipboard") << "Cut, copy and paste";
         QTest::newRow("wizard") << "wizard";
     }

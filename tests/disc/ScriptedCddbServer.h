@@ -1,8 +1,9 @@
 #pragma once
 // A CDDB server on 127.0.0.1 that answers from a script: a greeting, then a
-// reply per command (looked up by the command's beginning). It records what
-// it received and can send its replies one byte at a time, stay silent, or
-// close the connection after a reply.
+// reply per command (looked up by the command's beginning; an empty reply
+// is silence). It records what it received and can send its replies one
+// byte at a time, stay silent from the start, or close the connection after
+// a reply.
 
 #include <QHash>
 #include <QPointer>
@@ -20,6 +21,8 @@ public:
     };
     QSet<QString> CloseAfter{QStringLiteral("quit")}; // commands after whose reply the connection closes
     bool Drip = false;                                 // one byte per write
+    int DripMs = 1;                                    // between two bytes
+    bool SilentGreeting = false;                       // accepts, then says nothing at all
     QStringList Received;
     int Connections = 0;
 
@@ -39,6 +42,8 @@ private:
         FSocket = socket;
         QObject::connect(socket, &QTcpSocket::readyRead, this, [this, socket] { Read(socket); });
         QObject::connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+        if (SilentGreeting)
+            return;
         if (Greeting.isEmpty())
             socket->disconnectFromHost();
         else
@@ -79,7 +84,7 @@ private:
             FSocket->write(FOut.left(1));
             FSocket->flush();
             FOut.remove(0, 1);
-            QTimer::singleShot(1, this, [this] { Flush(); });
+            QTimer::singleShot(DripMs, this, [this] { Flush(); });
             return;
         }
         if (FCloseAfterOut) {

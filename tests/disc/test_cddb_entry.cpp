@@ -292,13 +292,18 @@ private slots:
     void writeEntry()
     {
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("entry"));
+        const QString root = dir.filePath(QStringLiteral("local"));
         QString error;
         const QStringList lines{QStringLiteral("DISCID=aaaaaaaa\r"), QStringLiteral("DTITLE=\u00c9 / B\r\n"),
                                 QStringLiteral(""), QStringLiteral("PLAYORDER=")};
-        QVERIFY(WriteEntryLines(path, lines, error));
-        QCOMPARE(ReadFile(path), QByteArray("DISCID=aaaaaaaa\r\nDTITLE=\xc3\x89 / B\r\n\r\nPLAYORDER=\r\n"));
-        QVERIFY(!WriteEntryLines(dir.filePath(QStringLiteral("no/such/folder/entry")), lines, error));
+        QVERIFY(WriteEntryFile(root, QStringLiteral("rock"), QStringLiteral("aaaaaaaa"), lines, error));
+        QCOMPARE(ReadFile(root + QStringLiteral("/rock/aaaaaaaa")),
+                 QByteArray("DISCID=aaaaaaaa\r\nDTITLE=\xc3\x89 / B\r\n\r\nPLAYORDER=\r\n"));
+        // the file is replaced whole, and nothing else is left beside it
+        QVERIFY(WriteEntryFile(root, QStringLiteral("rock"), QStringLiteral("aaaaaaaa"), lines.mid(0, 1), error));
+        QCOMPARE(ReadFile(root + QStringLiteral("/rock/aaaaaaaa")), QByteArray("DISCID=aaaaaaaa\r\n"));
+        QCOMPARE(QDir(root + QStringLiteral("/rock")).entryList(QDir::Files | QDir::Hidden), QStringList{"aaaaaaaa"});
+        QVERIFY(!WriteEntryFile(root, QStringLiteral("no/such"), QStringLiteral("entry"), lines, error));
         QVERIFY(!error.isEmpty());
 
         const QStringList extended = ExtendDiscIdLines(

@@ -3,6 +3,7 @@
 valid seed documents of fuzz/seeds/. Run from the repository root; the
 output is the same on every run."""
 
+import gzip
 import os
 import random
 import struct
@@ -90,6 +91,30 @@ def with_extension():
     return bytes(d), block
 
 
+def png(width, height, rgb):
+    """A PNG of one colour, written by hand."""
+    def chunk(kind, data):
+        return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
+    rows = b"".join(b"\0" + bytes(rgb) * width for _ in range(height))
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0))
+            + chunk(b"IDAT", zlib.compress(rows, 9)) + chunk(b"IEND", b""))
+
+
+def svg(width, height, filler=b""):
+    return (b'<svg xmlns="http://www.w3.org/2000/svg" width="%d" height="%d">' % (width, height)
+            + b'<rect width="%d" height="%d" fill="#0000ff"/>' % (width // 2, height) + filler + b"</svg>\n")
+
+
+def jpeg_claiming(width, height):
+    """A baseline JPEG of 8 x 8 grey pixels whose frame header claims another size."""
+    dqt = b"\xff\xdb\x00\x43\x00" + bytes([1] * 64)
+    sof = b"\xff\xc0\x00\x0b\x08" + struct.pack(">HH", height, width) + b"\x01\x01\x11\x00"
+    dht_dc = b"\xff\xc4\x00\x14\x00" + bytes([1] + [0] * 15) + b"\x00"
+    dht_ac = b"\xff\xc4\x00\x14\x10" + bytes([1] + [0] * 15) + b"\x00"
+    sos = b"\xff\xda\x00\x08\x01\x01\x00\x00\x3f\x00"
+    return b"\xff\xd8" + dqt + sof + dht_dc + dht_ac + sos + b"\x00" * 64 + b"\xff\xd9"
+
+
 def write(path, data):
     os.makedirs(os.path.dirname(path), exist_ok=True)
     with open(path, "wb") as f:
@@ -103,6 +128,16 @@ def main():
 
     write("fuzz/seeds/valid.tvk", good)
     write("fuzz/seeds/older-form.tvk", zlib.compress(bytes(document(colors=False)), 1))
+    # seeds for the other readers the fuzz target feeds
+    with open("tests/disc/data/cddb/rock/8608460b", "rb") as f:
+        write("fuzz/seeds/entry", f.read())
+    write("fuzz/seeds/disc.cue", b'FILE "disc.bin" BINARY\n  TRACK 01 AUDIO\n    INDEX 01 00:00:00\n'
+                                 b'  TRACK 02 AUDIO\n    INDEX 00 03:58:10\n    INDEX 01 04:00:00\n')
+    write("fuzz/seeds/disc.toc", b'CD_DA\nTRACK AUDIO\nFILE "disc.bin" 0 02:00:00\n'
+                                 b'TRACK AUDIO\nFILE "disc.bin" 02:00:00 03:00:00\n')
+    write("fuzz/seeds/Tarvik.conf", b"[Preferences]\nDefaultUdm=Cm\nXPrinterMargin=0.2\n"
+                                    b"[Preferences/RoundLabel]\nRoundLabel=4.52\nNumberPerPage=2\nXMargin0=1e9\n")
+    write("fuzz/seeds/drawing.svgz", gzip.compress(svg(200, 100), 9, mtime=0))
 
     write(h + "empty.tvk", b"")
     write(h + "random-bytes.tvk", bytes(rnd.randrange(256) for _ in range(4096)))
@@ -189,6 +224,35 @@ def main():
         parts.append(c.compress(zeros))
     parts.append(c.flush())
     write(h + "expands-to-a-gigabyte.tvk", b"".join(parts))
+
+    # Pictures beside the documents below, which name them from a folder that
+    # does not exist, so the program finds them beside the document.
+    write(h + "shared.png", png(64, 48, (0, 0, 255)))
+    write(h + "bomb.svgz", gzip.compress(svg(200, 100, b" " * (17 << 20)), 9, mtime=0))
+    write(h + "bomb-named-as-png.png", gzip.compress(svg(200, 100, b" " * (17 << 20)), 9, mtime=0))
+    write(h + "claims-46000-square.jpg", jpeg_claiming(46000, 46000))
+    write(h + "a-million-pixels-square.svg", svg(1000000, 1000000))
+
+    # one picture in every image slot
+    d = document()
+    for slot in range(51):
+        image_record(d, slot, "/nowhere/shared.png", surface=(0, 1, 3, 6)[slot % 4], order=slot)
+    write(h + "one-picture-in-every-slot.tvk", zlib.compress(bytes(d), 1))
+
+    # pictures that expand beyond any bound, or claim absurd sizes
+    d = document()
+    for slot, name in enumerate(["bomb.svgz", "bomb-named-as-png.png", "claims-46000-square.jpg",
+                                 "a-million-pixels-square.svg", "shared.png"]):
+        image_record(d, slot, "/nowhere/" + name, floats=(1.0, 1.0, 0.5, 0.5, 12.0, 12.0, 5.0, 5.0), order=slot)
+    write(h + "pictures-beyond-bounds.tvk", zlib.compress(bytes(d), 1))
+
+    # text sizes of no points, and below
+    d = document()
+    for slot, (real, shown) in enumerate([(0, 0), (-5, 0), (0, -7), (-2147483648, -2147483648)]):
+        text_record(d, slot, "size %d %d" % (real, shown), y=1.0 + slot * 0.5)
+        struct.pack_into("<i", d, slot * TEXT + 272, real)
+        struct.pack_into("<i", d, slot * TEXT + 328, shown)
+    write(h + "font-sizes-of-no-points.tvk", zlib.compress(bytes(d), 1))
 
 
 if __name__ == "__main__":

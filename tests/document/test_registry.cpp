@@ -14,6 +14,9 @@
 
 #include <functional>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 using namespace TVKRegistry;
 
 namespace {
@@ -221,24 +224,34 @@ private slots:
         QCOMPARE(ReadRegBool(QString(), FreeDBKey, QStringLiteral("AutoSave"), !value), value);
     }
 
+    // A value of the wrong type gives the reader's default, stays in the
+    // file as it was, and is named in the one report with the file.
     void invalidDataType_data()
     {
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("stored");
-        QTest::addColumn<int>("reader"); // 0 label, 1 integer, 2 boolean
+        QTest::addColumn<int>("reader"); // 0 label, 1 integer, 2 boolean, 3 preference
+        QTest::addColumn<QString>("expected");
         QTest::addColumn<QString>("message");
-        QTest::newRow("label text") << "Preferences/RoundLabel/RoundLabel" << "abc" << 0
+        const QString roundLabel = QString::number(double(VelMeasureRoutines::CmToInches(11.5f)));
+        QTest::newRow("label text") << "Preferences/RoundLabel/RoundLabel" << "abc" << 0 << roundLabel
                                     << "Invalid data type for 'RoundLabel'";
-        QTest::newRow("printer offset text") << "Preferences/XPrinterMargin" << "0,2" << 0
+        QTest::newRow("printer offset text") << "Preferences/XPrinterMargin" << "0,2" << 0 << "0.2"
                                              << "Invalid data type for 'XPrinterMargin'";
         QTest::newRow("label nan") << "Preferences/RoundLabel/InnerCircle" << "nan" << 0
+                                   << QString::number(double(VelMeasureRoutines::CmToInches(4.5f)))
                                    << "Invalid data type for 'InnerCircle'";
         QTest::newRow("label inf") << "Preferences/RoundLabel/XMargin0" << "inf" << 0
+                                   << QString::number(double(VelMeasureRoutines::CmToInches(4.8f)))
                                    << "Invalid data type for 'XMargin0'";
-        QTest::newRow("port text") << "FreeDB/Port" << "abc" << 1 << "Invalid data type for 'Port'";
-        QTest::newRow("port fraction") << "FreeDB/Port" << "88.5" << 1 << "Invalid data type for 'Port'";
-        QTest::newRow("port too big") << "FreeDB/Port" << "99999999999" << 1 << "Invalid data type for 'Port'";
-        QTest::newRow("boolean text") << "FreeDB/AutoSave" << "maybe" << 2 << "Invalid data type for 'AutoSave'";
+        QTest::newRow("port text") << "FreeDB/Port" << "abc" << 1 << "8880" << "Invalid data type for 'Port'";
+        QTest::newRow("port fraction") << "FreeDB/Port" << "88.5" << 1 << "8880" << "Invalid data type for 'Port'";
+        QTest::newRow("port too big") << "FreeDB/Port" << "99999999999" << 1 << "8880"
+                                      << "Invalid data type for 'Port'";
+        QTest::newRow("boolean text") << "FreeDB/AutoSave" << "maybe" << 2 << "true"
+                                      << "Invalid data type for 'AutoSave'";
+        QTest::newRow("preference of another type") << "Preferences/ArtistBeforeTitle" << "@Rect(1 2 3 4)" << 3
+                                                    << "True" << "Invalid data type for 'ArtistBeforeTitle'";
     }
 
     void invalidDataType()
@@ -246,23 +259,71 @@ private slots:
         QFETCH(QString, key);
         QFETCH(QString, stored);
         QFETCH(int, reader);
+        QFETCH(QString, expected);
         QFETCH(QString, message);
-        setRaw(key, stored);
+        ForgetSettingsProblems();
+        writeFileBytes(SettingsFilePath(), QStringLiteral("[%1]\n%2=%3\n")
+                                               .arg(key.section('/', 0, -2), key.section('/', -1), stored)
+                                               .toUtf8());
         const QString name = key.section('/', -1);
-        expectError(
-            [&] {
-                if (reader == 0)
-                    ReadLabelSetting(name);
-                else if (reader == 1)
-                    ReadRegInteger(QString(), FreeDBKey, name, 0);
-                else
-                    ReadRegBool(QString(), FreeDBKey, name, false);
-            },
-            message);
+        QString got;
+        if (reader == 0)
+            got = QString::number(ReadLabelSetting(name));
+        else if (reader == 1)
+            got = QString::number(ReadRegInteger(QString(), FreeDBKey, name, DefaultCDDBPort));
+        else if (reader == 2)
+            got = ReadRegBool(QString(), FreeDBKey, name, true) ? "true" : "false";
+        else
+            got = ReadPreference(prArtistBeforeTitle);
+        QCOMPARE(got, expected);
+        const QString report = TakeSettingsReport();
+        QVERIFY2(report.contains(message) && report.contains(SettingsFilePath()), qPrintable(report));
+        QCOMPARE(TakeSettingsReport(), QString());
         // the bad value is left as it was
-        QCOMPARE(raw(key).toString(), stored);
+        QVERIFY(fileBytes(SettingsFilePath()).contains((name + '=' + stored).toUtf8()));
     }
 
+    // Lengths far outside their range are read as the nearest sane one.
+    void labelSettingRanges_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<double>("expected");
+        using VelMeasureRoutines::CmToInches;
+        QTest::newRow("diameter of 25 km") << "RoundLabel" << "1e9" << double(CmToInches(30.0f));
+        QTest::newRow("negative diameter") << "RoundLabel" << "-5" << double(CmToInches(1.0f));
+        QTest::newRow("no diameter") << "RoundLabel" << "0" << double(CmToInches(1.0f));
+        QTest::newRow("diameter in range") << "RoundLabel" << "5" << 5.0;
+        QTest::newRow("huge hole") << "InnerCircle" << "1e9" << double(CmToInches(30.0f));
+        QTest::newRow("no hole") << "InnerCircle" << "0" << 0.0;
+        QTest::newRow("seven labels a sheet") << "NumberPerPage" << "7" << 3.0;
+        QTest::newRow("no labels a sheet") << "NumberPerPage" << "0" << 1.0;
+        QTest::newRow("offset before the sheet") << "XMargin0" << "-1" << 0.0;
+        QTest::newRow("offset far beyond the sheet") << "YMargin2" << "1e30" << MaxSheetInches;
+        QTest::newRow("printer offset beyond the sheet") << "XPrinterMargin" << "1e9" << MaxSheetInches;
+    }
+    void labelSettingRanges()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, stored);
+        QFETCH(double, expected);
+        ForgetSettingsProblems();
+        const QString group = name.endsWith("PrinterMargin") ? "Preferences" : "Preferences/RoundLabel";
+        writeFileBytes(SettingsFilePath(), QStringLiteral("[%1]\n%2=%3\n").arg(group, name, stored).toUtf8());
+        QCOMPARE(ReadLabelSetting(name), expected);
+        const QString report = TakeSettingsReport();
+        if (stored.toDouble() == expected) {
+            QCOMPARE(report, QString());
+        } else {
+            QVERIFY2(report.contains(QStringLiteral("'%1' = %2 lies outside").arg(name, QString::number(stored.toDouble())))
+                         && report.contains(SettingsFilePath()),
+                     qPrintable(report));
+        }
+        QCOMPARE(raw(group + '/' + name).toString(), stored);
+    }
+
+    // A settings file that cannot be written: the program goes on, every
+    // write is refused quietly, and the report says so once, naming the file.
     void writeFailure()
     {
         // The settings folder lies below a regular file, so no file can be
@@ -270,21 +331,127 @@ private slots:
         QTemporaryDir tmp;
         const QString blocker = tmp.path() + "/blocker";
         writeFileBytes(blocker, "not a folder");
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, blocker);
-        auto restore = qScopeGuard(
-            [] { QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, configHome()); });
+        const QByteArray home = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(blocker));
+        auto restore = qScopeGuard([home] { qputenv("XDG_CONFIG_HOME", home); });
+        ForgetSettingsProblems();
 
-        expectError([] { WritePreference(prDefaultUdm, QStringLiteral("Cm")); },
-                    "Failed to set data for 'DefaultUdm'");
-        expectError([] { WriteLabelSetting(QStringLiteral("YMargin2"), 1.0); },
-                    "Failed to set data for 'YMargin2'");
-        expectError([] { WriteRegInteger(QString(), FreeDBKey, QStringLiteral("Port"), 1); },
-                    "Failed to set data for 'Port'");
-        // reading a preference stores its default, and that write fails too
-        expectError([] { ReadPreference(prFileOpenDir); }, "Failed to set data for 'FileOpenDir'");
-        // reading with a caller's default writes nothing and so cannot fail
+        WritePreference(prDefaultUdm, QStringLiteral("Cm"));
+        WriteLabelSetting(QStringLiteral("YMargin2"), 1.0);
+        WriteRegInteger(QString(), FreeDBKey, QStringLiteral("Port"), 1);
+        // reading a preference stores its default; that it cannot changes nothing
+        QCOMPARE(ReadPreference(prFileOpenDir), QDir::homePath() + "/");
         QCOMPARE(ReadRegBool(QString(), FreeDBKey, QStringLiteral("AutoSave"), true), true);
+        const QString report = TakeSettingsReport();
+        QVERIFY2(report.startsWith(QStringLiteral("The settings file \"%1\" cannot be written").arg(SettingsFilePath()))
+                     && report.contains("will not be kept"),
+                 qPrintable(report));
+        // told once
+        WritePreference(prDefaultUdm, QStringLiteral("Inches"));
+        QCOMPARE(TakeSettingsReport(), QString());
         QVERIFY(QFileInfo(blocker).isFile());
+    }
+
+    // A settings file that is no regular file of the user's own, or far too
+    // large, is neither read nor written: the defaults hold, the thing at the
+    // file's place stays as it was, and the report names the file once.
+    void unusableSettingsFile_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("pipe") << "pipe" << "it is not a regular file";
+        QTest::newRow("folder") << "folder" << "it is a folder";
+        QTest::newRow("link to a pipe") << "link-pipe" << "it is not a regular file";
+        QTest::newRow("link to a folder") << "link-folder" << "it is a folder";
+        QTest::newRow("link to nothing") << "link-nothing" << "a symbolic link to nothing";
+        QTest::newRow("link out of its folder") << "link-out" << "a file outside its folder";
+        QTest::newRow("link beside it") << "link-beside" << "";
+        QTest::newRow("2 MB") << "large" << "larger than 1048576 bytes";
+    }
+    void unusableSettingsFile()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, reason);
+        const QString conf = SettingsFilePath();
+        QTemporaryDir tmp;
+        const QString target = tmp.filePath("target");
+        QFile::remove(conf);
+        auto cleanup = qScopeGuard([conf] {
+            QFile::remove(conf);
+            QDir(conf).removeRecursively();
+            ForgetSettingsProblems();
+        });
+        QByteArray largeBytes;
+        if (kind == "pipe") {
+            QCOMPARE(::mkfifo(QFile::encodeName(conf).constData(), 0600), 0);
+        } else if (kind == "folder") {
+            QVERIFY(QDir().mkpath(conf));
+        } else if (kind == "link-pipe") {
+            QCOMPARE(::mkfifo(QFile::encodeName(target).constData(), 0600), 0);
+            QVERIFY(QFile::link(target, conf));
+        } else if (kind == "link-folder") {
+            QVERIFY(QDir().mkpath(target));
+            QVERIFY(QFile::link(target, conf));
+        } else if (kind == "link-nothing") {
+            QVERIFY(QFile::link(target, conf));
+        } else if (kind == "link-out") {
+            writeFileBytes(target, "[Preferences]\nDefaultUdm=Cm\n");
+            QVERIFY(QFile::link(target, conf));
+        } else if (kind == "link-beside") {
+            // a link to a file in the same folder is the file itself
+            writeFileBytes(conf + ".real", "[Preferences]\nDefaultUdm=Cm\n");
+            QVERIFY(QFile::link(conf + ".real", conf));
+        } else {
+            // a value the program would see if it read the file, lost in padding
+            largeBytes = "[Preferences]\nDefaultUdm=Cm\n" + QByteArray(2 << 20, '\n');
+            writeFileBytes(conf, largeBytes);
+        }
+        const QFileInfo before(conf);
+        ForgetSettingsProblems();
+        if (reason.isEmpty()) {
+            QCOMPARE(ReadPreference(prDefaultUdm), QStringLiteral("Cm"));
+            WritePreference(prDefaultUdm, QStringLiteral("Inches"));
+            QVERIFY(QFileInfo(conf).isSymLink());
+            QVERIFY(fileBytes(conf + ".real").contains("DefaultUdm=Inches"));
+            QCOMPARE(TakeSettingsReport(), QString());
+            QFile::remove(conf + ".real");
+            return;
+        }
+
+        QCOMPARE(ReadPreference(prDefaultUdm), QStringLiteral("Inches"));
+        WritePreference(prDefaultUdm, QStringLiteral("Cm"));
+        QCOMPARE(ReadPreference(prDefaultUdm), QStringLiteral("Inches"));
+        QCOMPARE(ReadLabelSetting(QStringLiteral("RoundLabel")), double(VelMeasureRoutines::CmToInches(11.5f)));
+        QCOMPARE(ReadRegInteger(QString(), FreeDBKey, QStringLiteral("Port"), DefaultCDDBPort), DefaultCDDBPort);
+        FirstRunSetup();
+
+        const QString report = TakeSettingsReport();
+        QVERIFY2(report.startsWith(QStringLiteral("The settings file \"%1\" cannot be used: ").arg(conf))
+                     && report.contains(reason) && report.contains("will not be kept"),
+                 qPrintable(report));
+        WritePreference(prDefaultUdm, QStringLiteral("Cm"));
+        QCOMPARE(TakeSettingsReport(), QString());
+
+        // what lies at the file's place is as it was
+        const QFileInfo after(conf);
+        QCOMPARE(after.isSymLink(), before.isSymLink());
+        QCOMPARE(after.isDir(), before.isDir());
+        QCOMPARE(after.isFile(), before.isFile());
+        if (kind == "large")
+            QCOMPARE(fileBytes(conf).size(), largeBytes.size());
+        if (kind == "link-nothing")
+            QVERIFY(!QFileInfo::exists(target));
+        if (kind == "link-out")
+            QCOMPARE(fileBytes(target), QByteArray("[Preferences]\nDefaultUdm=Cm\n"));
+        if (kind == "pipe") {
+            // the colours beside the settings take the same care
+            const QString ini = CustomColorsIniPath();
+            QCOMPARE(::mkfifo(QFile::encodeName(ini).constData(), 0600), 0);
+            QCOMPARE(LoadCustomColors(ini), QList<TColor>(16, clWhite));
+            QVERIFY(!SaveCustomColors(ini, QList<TColor>(16, clBlack)));
+            QVERIFY(!QFileInfo(ini).isFile());
+            QFile::remove(ini);
+        }
     }
 
     void damagedSettingsFileStillTakesWrites()

@@ -11,6 +11,8 @@
 
 #include <zlib.h>
 
+#include <sys/stat.h>
+
 namespace {
 
 QImage Gradient(int w, int h)
@@ -79,6 +81,42 @@ QByteArray PngClaiming(const QByteArray &png, quint32 w, quint32 h)
     const quint32 crc = quint32(crc32(0, reinterpret_cast<const Bytef *>(b.constData() + 12), 17));
     PutBE32(b, 29, crc);
     return b;
+}
+
+// An SVG of w x h with a blue rectangle over its left half, and `more`
+// inside it.
+QByteArray Svg(int w, int h, const QByteArray &more = {})
+{
+    return QStringLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\" "
+                          "xmlns:xlink=\"http://www.w3.org/1999/xlink\" width=\"%1\" height=\"%2\">"
+                          "<rect x=\"0\" y=\"0\" width=\"%3\" height=\"%2\" fill=\"#0000ff\"/>")
+               .arg(w)
+               .arg(h)
+               .arg(w / 2)
+               .toUtf8()
+           + more + "</svg>\n";
+}
+
+QByteArray Gzipped(const QByteArray &data)
+{
+    z_stream z{};
+    deflateInit2(&z, 9, Z_DEFLATED, 16 + MAX_WBITS, 9, Z_DEFAULT_STRATEGY);
+    QByteArray out(int(deflateBound(&z, uLong(data.size()))), '\0');
+    z.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(data.constData()));
+    z.avail_in = uInt(data.size());
+    z.next_out = reinterpret_cast<Bytef *>(out.data());
+    z.avail_out = uInt(out.size());
+    deflate(&z, Z_FINISH);
+    out.resize(qsizetype(z.total_out));
+    deflateEnd(&z);
+    return out;
+}
+
+// A valid drawing whose text is mostly blanks: a few kilobytes that expand
+// to `mb` megabytes.
+QByteArray SvgzBomb(int mb)
+{
+    return Gzipped(Svg(200, 100, QByteArray(qsizetype(mb) << 20, ' ')));
 }
 
 } // namespace
@@ -236,6 +274,14 @@ private slots:
         QTest::newRow("progressive 60000 square") << "hugeprog.jpg" << JpegClaiming(progressive, 60000, 60000);
         QTest::newRow("jpeg 20000 square in 2 KB") << "tiny.jpg" << JpegClaiming(jpeg, 20000, 20000);
         QTest::newRow("jpeg zero width") << "zero.jpg" << JpegClaiming(jpeg, 0, 64);
+        // long enough for its claim, and reduced in the decoder it would fit
+        // in memory: only the claim itself is absurd
+        QTest::newRow("jpeg 46000 square in 0.5 MB")
+            << "claims.jpg" << JpegClaiming(jpeg, 46000, 46000) + QByteArray(520 * 1024, '\0');
+        QTest::newRow("svgz expanding to 17 MB") << "bomb.svgz" << SvgzBomb(17);
+        QTest::newRow("svgz bomb named as a PNG") << "bomb.png" << SvgzBomb(17);
+        QTest::newRow("svgz bomb named as a JPEG") << "bomb.jpg" << SvgzBomb(17);
+        QTest::newRow("svg of 17 MB") << "large.svg" << Svg(200, 100, QByteArray(17 << 20, ' '));
         QTest::newRow("png 100000 square") << "huge.png" << PngClaiming(png, 100000, 100000);
         QTest::newRow("bmp 100000 square") << "huge.bmp" << bmp;
     }
@@ -251,6 +297,53 @@ private slots:
         QString error;
         QVERIFY(LoadPictureAsBitmap(path(name), &error).isNull());
         QVERIFY(!error.isEmpty());
+    }
+
+    // Drawings are drawn at the size wanted, and never beyond the memory
+    // bound, whatever size they claim.
+    void vectorPictures_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("reduced"); // LoadPicture against a 461 x 457 panel, else a full load
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("svg for the panel") << "logo.svg" << Svg(2000, 1000) << true << QSize(461, 230);
+        QTest::newRow("svgz for the panel") << "logo.svgz" << Gzipped(Svg(2000, 1000)) << true << QSize(461, 230);
+        QTest::newRow("svg in full") << "logo.svg" << Svg(200, 100) << false << QSize(200, 100);
+        QTest::newRow("svg under another name") << "logo.png" << Svg(200, 100) << false << QSize(200, 100);
+        // 10^6 x 10^6 would take 4 TB; the bound allows 128 MB
+        QTest::newRow("svg a million pixels square") << "wide.svg" << Svg(1000000, 1000000) << false
+                                                     << QSize(5792, 5792);
+    }
+    void vectorPictures()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, reduced);
+        QFETCH(QSize, size);
+        WriteFile(path(name), bytes);
+        QImage img;
+        if (reduced)
+            QVERIFY(LoadPicture(img, path(name), QSize(461, 457)));
+        else
+            img = LoadPictureAsBitmap(path(name));
+        QCOMPARE(img.size(), size);
+        // drawn, not scaled from something smaller: the rectangle's edge is sharp
+        QCOMPARE(QColor(img.pixel(size.width() / 4, size.height() / 2)), QColor(Qt::blue));
+        QVERIFY(QColor(img.pixel(size.width() * 3 / 4, size.height() / 2)) != QColor(Qt::blue));
+    }
+
+    // A drawing never makes the program read another file, which could be
+    // a pipe that blocks for ever.
+    void drawingNamingAnotherFile()
+    {
+        const QString pipe = path("pipe.png");
+        QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        WriteFile(path("links.svg"), Svg(200, 100, "<image x=\"0\" y=\"0\" width=\"10\" height=\"10\" xlink:href=\""
+                                                       + QFile::encodeName(pipe) + "\"/>"));
+        QString error;
+        QVERIFY(LoadPictureAsBitmap(path("links.svg"), &error).isNull());
+        QCOMPARE(error, QStringLiteral("The drawing refers to other files"));
     }
 
     void missingFile()

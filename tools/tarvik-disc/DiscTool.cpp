@@ -1,6 +1,7 @@
 #include "DiscTool.h"
 
 #include "CDDBFreeDB.h"
+#include "CDDBParser.h"
 #include "CDDevice.h"
 #include "DiscID.h"
 
@@ -18,6 +19,7 @@ const char *const UsageText =
     "  tarvik-disc toc DRIVE-OR-IMAGE\n"
     "  tarvik-disc id DRIVE-OR-IMAGE\n"
     "  tarvik-disc lookup DRIVE-OR-IMAGE [--server HOST:PORT] [--user EMAIL] [--local FOLDER] [--save] [--choose N]\n"
+    "                    [--timeout SECONDS]\n"
     "\n"
     "DRIVE-OR-IMAGE is a CD device (such as /dev/sr0) or a disc image: a cue sheet or a cdrdao toc file.\n"
     "drives lists the CD drives, toc the tracks of a disc, id its CDDB disc identifier and query;\n"
@@ -30,6 +32,8 @@ const char *const UsageText =
     "  --save              write the entry found into the local folder\n"
     "  --choose N          when the server offers several discs they are listed and the first\n"
     "                      is taken; take match N instead\n"
+    "  --timeout SECONDS   longest wait for the connection and for each reply (default 15 and\n"
+    "                      20 seconds); the whole exchange may take three times as long (default 60)\n"
     "  -h, --help          show this help\n"
     "  -v, --version       show the version\n";
 
@@ -43,9 +47,14 @@ QString Msf(int m, int s, int f)
 
 bool ReadDisc(const QString &source, TCDToc &toc, QTextStream &err)
 {
-    toc = ReadToc(source);
+    QString notADisc;
+    toc = ReadToc(source, &notADisc);
     if (toc.NumTracks > 0)
         return true;
+    if (!notADisc.isEmpty()) {
+        err << QStringLiteral("%1 is not a valid disc: %2\n").arg(source, ShownText(notADisc));
+        return false;
+    }
     err << (QFileInfo::exists(source) ? QStringLiteral("No disc found in %1: no readable table of contents\n").arg(source)
                                       : QStringLiteral("No such drive or disc image: %1\n").arg(source));
     return false;
@@ -82,7 +91,7 @@ void PrintDisc(const TCDDBDisc &disc, QTextStream &out)
         << "Title: " << disc.Title << '\n'
         << "Year: " << disc.Year << '\n'
         << "Genre: " << disc.Genre << '\n'
-        << "Category: " << disc.Category << '\n'
+        << "Category: " << ShownText(disc.Category) << '\n'
         << "Disc ID: " << disc.DiscID << '\n';
     for (int i = 0; i < disc.TrackCount; ++i)
         out << QStringLiteral("%1. ").arg(i + 1, 2, 10, QLatin1Char('0')) << disc.TrackTitles[i] << '\n';
@@ -117,6 +126,17 @@ int Lookup(const QString &source, const QCommandLineParser &parser, QTextStream 
         err << "--save needs --local FOLDER\n";
         return Usage;
     }
+    if (parser.isSet(QStringLiteral("timeout"))) {
+        bool ok = false;
+        const double seconds = parser.value(QStringLiteral("timeout")).toDouble(&ok);
+        if (!ok || !(seconds > 0) || seconds > 3600) {
+            err << "--timeout needs a number of seconds (up to 3600)\n";
+            return Usage;
+        }
+        const int ms = qMax(1, int(seconds * 1000));
+        client.ConnectTimeout = client.ReplyTimeout = ms;
+        client.ExchangeTimeout = 3 * ms;
+    }
     int choose = 1;
     if (parser.isSet(QStringLiteral("choose"))) {
         bool ok = false;
@@ -141,8 +161,8 @@ int Lookup(const QString &source, const QCommandLineParser &parser, QTextStream 
         const QList<tDiscResult> &matches = client.Matches();
         out << "Multiple matches:\n";
         for (int i = 0; i < matches.size(); ++i)
-            out << QStringLiteral("  %1. %2 %3 %4\n").arg(i + 1).arg(matches[i].Category, matches[i].DiscID,
-                                                                       matches[i].DiscTitle);
+            out << QStringLiteral("  %1. %2 %3 %4\n").arg(i + 1).arg(ShownText(matches[i].Category),
+                                                                       ShownText(matches[i].DiscID), matches[i].DiscTitle);
         if (choose > matches.size()) {
             badChoice = true;
             client.CancelMatches();
@@ -191,6 +211,7 @@ int Run(const QStringList &arguments, QTextStream &out, QTextStream &err)
         {QStringLiteral("local"), QStringLiteral("Local CDDB folder"), QStringLiteral("FOLDER")},
         {QStringLiteral("save"), QStringLiteral("Save the entry found in the local folder")},
         {QStringLiteral("choose"), QStringLiteral("Match to take when several are offered"), QStringLiteral("N")},
+        {QStringLiteral("timeout"), QStringLiteral("Longest wait for the server"), QStringLiteral("SECONDS")},
     });
     if (!parser.parse(arguments)) {
         err << parser.errorText() << "\n\n" << UsageText;
