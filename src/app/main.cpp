@@ -1,6 +1,7 @@
 // Start-up: the application object, the first-start file association, the
 // main window, the event loop.
 
+#include "LanguageStart.h"
 #include "TTarvikApplication.h"
 #include "TVKRegistry.h"
 #include "TfrmTarvik.h"
@@ -17,6 +18,7 @@ int main(int argc, char *argv[])
     app.setApplicationVersion(QStringLiteral("1.14"));
     app.setDesktopFileName(QStringLiteral("tarvik"));
     app.setWindowIcon(QIcon(QStringLiteral(":/icons/tarvik.svg")));
+    StartLanguage();
 
     try {
         TVKRegistry::FirstRunSetup();
