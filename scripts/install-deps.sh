@@ -7,6 +7,7 @@ PACKAGES=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6svg6 qt6-image-formats-plugins qt6-gtk-platformtheme
   zlib1g-dev libjpeg62-turbo-dev libcdio-dev
+  qt6-tools-dev qt6-l10n-tools  # lrelease and CMake's LinguistTools: language modules
   fonts-liberation fonts-dejavu-core
 )
 if [ "${1:-}" = "--test" ]; then

@@ -2,6 +2,7 @@
 // main window, the event loop.
 
 #include "CommandLine.h"
+#include "LanguageStart.h"
 #include "TTarvikApplication.h"
 #include "TVKRegistry.h"
 #include "TfrmTarvik.h"
@@ -14,6 +15,7 @@ int main(int argc, char *argv[])
     if (commandLine.Action != CommandLine::TAction::OpenWindow)
         return CommandLine::Run(commandLine);
     QApplication::setOverrideCursor(Qt::WaitCursor);
+    StartLanguage();
 
     try {
         TVKRegistry::FirstRunSetup();

@@ -2,6 +2,8 @@
 
 #include <QHash>
 
+#include <algorithm>
+
 // The program's own English texts, by id. A language module carries the same
 // ids in another language.
 static const QHash<int, QString> &englishTable()
@@ -319,4 +321,11 @@ static const QHash<int, QString> &englishTable()
 QString EnglishString(int id)
 {
     return englishTable().value(id);
+}
+
+QList<int> EnglishStringIds()
+{
+    QList<int> ids = englishTable().keys();
+    std::sort(ids.begin(), ids.end());
+    return ids;
 }
