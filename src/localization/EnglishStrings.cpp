@@ -281,6 +281,7 @@ static const QHash<int, QString> &englishTable()
         {6170, QStringLiteral("Print the c&utting guides")},
         {6180, QStringLiteral("Print the CD &label...")},
         {6185, QStringLiteral("Pre&view...")},
+        {6190, QStringLiteral("Print a &calibration sheet")},
         {6500, QStringLiteral("Printing in progress...")},
         {6510, QStringLiteral("&Abort printing")},
         {6550, QStringLiteral("Print the CD Label")},
@@ -289,10 +290,26 @@ static const QHash<int, QString> &englishTable()
         {6580, QStringLiteral("Label 2")},
         {6590, QStringLiteral("Label 3")},
         {6600, QStringLiteral("Print")},
+        {6610, QStringLiteral("Print the &border of the label")},
+        {6620, QStringLiteral("Label &sheet:")},
+        {6630, QStringLiteral("Custom")},
+        {6640, QStringLiteral("Labels of %1 with a hole of %2.")},
+        {6650, QStringLiteral("This cover's label of %1 is centred on them.")},
+
+        // calibration sheet
+        {6700, QStringLiteral("Calibration sheet")},
+        {6710, QStringLiteral("The middle of each cross is %1 cm from the nearest side and %1 cm from the nearest end of the sheet.")},
+        {6720, QStringLiteral("The numbers on the rulers are centimetres from the left and from the top edge of the sheet.")},
+        {6730, QStringLiteral("Measure from the left edge to the upright line of the top-left cross: if it is more than %1 cm,")},
+        {6740, QStringLiteral("take the difference off every horizontal margin; if it is less, add it.")},
+        {6750, QStringLiteral("Do the same from the top edge to the level line for the vertical margins.")},
 
         // round label dialog
         {7050, QStringLiteral("&Cancel")},
         {7100, QStringLiteral("Set Round Label")},
+        {7110, QStringLiteral("Outer circle diameter")},
+        {7120, QStringLiteral("Inner circle diameter")},
+        {7130, QStringLiteral("&Reset")},
         {7140, QStringLiteral("&Ok")},
 
         // track list and database windows
