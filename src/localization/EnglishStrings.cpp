@@ -298,11 +298,11 @@ static const QHash<int, QString> &englishTable()
 
         // calibration sheet
         {6700, QStringLiteral("Calibration sheet")},
-        {6710, QStringLiteral("The middle of each cross is %1 cm from the nearest side and %1 cm from the nearest end of the sheet.")},
-        {6720, QStringLiteral("The numbers on the rulers are centimetres from the left and from the top edge of the sheet.")},
-        {6730, QStringLiteral("Measure from the left edge to the upright line of the top-left cross: if it is more than %1 cm,")},
-        {6740, QStringLiteral("take the difference off every horizontal margin; if it is less, add it.")},
-        {6750, QStringLiteral("Do the same from the top edge to the level line for the vertical margins.")},
+        {6710, QStringLiteral("Each cross is %1 cm from the nearest side and end of the sheet.")},
+        {6720, QStringLiteral("The rulers count centimetres from the left and from the top edge.")},
+        {6730, QStringLiteral("Measure from the left edge to the upright line of the top-left cross.")},
+        {6740, QStringLiteral("More than %1 cm: take the difference off the horizontal margins;")},
+        {6750, QStringLiteral("less: add it. The same from the top edge for the vertical margins.")},
 
         // round label dialog
         {7050, QStringLiteral("&Cancel")},

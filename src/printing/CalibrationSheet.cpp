@@ -99,9 +99,9 @@ public:
                 Line(pos, at, pos, at + length);
             else
                 Line(at, pos, at + length, pos);
-            // The number at the cross would run into the other ruler; the
+            // The numbers at the crosses would run into their lines; the
             // text on the sheet names that distance.
-            if (mm % 10 == 0 && mm != first) {
+            if (mm % 10 == 0 && mm != first && mm != last) {
                 const QString number = QString::number(mm / 10);
                 if (horizontal)
                     Text(pos, at + 0.6 * Cm, number, 7, false, true);
@@ -142,22 +142,20 @@ TPrintOutcome PrintCalibrationSheet(TPrintJob &job)
 
         const QString inset = QString::number(CalibrationInsetCm, 'f', 1);
         const QStringList lines = {
-            StrOr(6710, QStringLiteral("The middle of each cross is %1 cm from the nearest side and %1 cm from "
-                                       "the nearest end of the sheet.")).arg(inset),
-            StrOr(6720, QStringLiteral("The numbers on the rulers are centimetres from the left and from the "
-                                       "top edge of the sheet.")),
-            StrOr(6730, QStringLiteral("Measure from the left edge to the upright line of the top-left cross: "
-                                       "if it is more than %1 cm,")).arg(inset),
-            StrOr(6740, QStringLiteral("take the difference off every horizontal margin; if it is less, add it.")),
-            StrOr(6750, QStringLiteral("Do the same from the top edge to the level line for the vertical "
-                                       "margins.")),
+            StrOr(6710, QStringLiteral("Each cross is %1 cm from the nearest side and end of the sheet.")).arg(inset),
+            StrOr(6720, QStringLiteral("The rulers count centimetres from the left and from the top edge.")),
+            StrOr(6730, QStringLiteral("Measure from the left edge to the upright line of the top-left cross.")),
+            StrOr(6740, QStringLiteral("More than %1 cm: take the difference off the horizontal margins;")).arg(inset),
+            StrOr(6750, QStringLiteral("less: add it. The same from the top edge for the vertical margins.")),
         };
+        // The text stands between the upright ruler and the right edge.
+        const double middle = (c + W) / 2 + 0.5 * Cm;
         double y = H / 2 - 1.5 * Cm;
-        sheet.Text(W / 2, y, StrOr(6700, QStringLiteral("Calibration sheet")), 16, true, true);
+        sheet.Text(middle, y, StrOr(6700, QStringLiteral("Calibration sheet")), 16, true, true);
         y += 1.2 * Cm;
         for (const QString &line : lines) {
-            sheet.Text(W / 2, y, line, 9, false, true);
-            y += 0.6 * Cm;
+            sheet.Text(middle, y, line, 9, false, true);
+            y += 0.55 * Cm;
         }
         if (!job.PrintAborted())
             job.EndJob();
