@@ -1,13 +1,16 @@
 // Writes a cover that shows everything printing draws (texts at the four
 // angles with opaque and transparent backgrounds, a picture fitted to the
 // front, one over both covers, a free picture, coloured spines, lines and
-// guides) and exports it to PDF in every kind, for looking at the pages:
+// guides) and exports it to PDF in every kind, then its round label on a
+// label sheet and the calibration sheet, for looking at the pages:
 //   build/bench/printing/print_demo FOLDER
 //   pdftoppm -r 60 -png FOLDER/demo-all.pdf FOLDER/all
 
+#include "CalibrationSheet.h"
 #include "DocumentFile.h"
 #include "FitGeometry.h"
 #include "PdfExport.h"
+#include "uPrintRoundLabel.h"
 #include "TestSupport.h"
 
 #include <QGuiApplication>
@@ -70,7 +73,7 @@ int main(int argc, char *argv[])
     TCoverDocument doc;
     ClearDocumentRecord(doc.Record);
     doc.Settings = settings;
-    doc.Settings.Colors = {0xE0F0FF, 0xF0FFE0, 0xFFF0F0, 0x80C0FF, 0xFFC080, clWhite, 0x404040, 0};
+    doc.Settings.Colors = {0xE0F0FF, 0xF0FFE0, 0xFFF0F0, 0x80C0FF, 0xFFC080, 0xA0E0FF, 0x404040, clWhite};
     doc.Record.Colors = doc.Settings.Colors;
     doc.FilePath = folder + QStringLiteral("/demo.tvk");
 
@@ -92,8 +95,25 @@ int main(int argc, char *argv[])
                                  QStringLiteral("BACK"));
     ApplyFitToRecord(back, fsBack, settings, 1.0f);
 
+    // The label: a picture fitted to it (its element small and shifted on
+    // screen) and a small free picture at the square's corner.
+    TImageElementRecord &label = doc.Record.Images[3];
+    label.ImageFileName = Picture(folder + QStringLiteral("/label.png"), QSize(900, 600), Qt::darkCyan, Qt::darkYellow,
+                                  QStringLiteral("LABEL"));
+    label.SurfaceIndex = TSurfaceCode::RoundLabel;
+    label.FitStyle = fsRoundLabel;
+    label.XPosInches = label.YPosInches = 1;
+    label.WidthInches = label.HeightInches = 0.5f;
+    TImageElementRecord &corner = doc.Record.Images[4];
+    corner = free;
+    corner.ImageFileName = free.ImageFileName;
+    corner.SurfaceIndex = TSurfaceCode::RoundLabel;
+    corner.XPosInches = corner.YPosInches = 0;
+    corner.WidthInches = 0.6f;
+    corner.HeightInches = 0.4f;
+
     int slot = 0;
-    for (TSurfaceCode s : {TSurfaceCode::Front, TSurfaceCode::Inside, TSurfaceCode::Back}) {
+    for (TSurfaceCode s : {TSurfaceCode::Front, TSurfaceCode::Inside, TSurfaceCode::Back, TSurfaceCode::RoundLabel}) {
         doc.Record.Texts[size_t(slot++)] = Text(QStringLiteral("0 degrees, transparent"), s, 0.4f, 0.3f, 360, false);
         doc.Record.Texts[size_t(slot++)] = Text(QStringLiteral("90 degrees, opaque"), s, 0.3f, 0.8f, 90, true);
         doc.Record.Texts[size_t(slot++)] = Text(QStringLiteral("180 degrees, opaque"), s, 1.0f, 3.6f, 180, true, 0xC0FFC0);
@@ -121,5 +141,20 @@ int main(int argc, char *argv[])
         const TPrintOutcome out = ExportCoverPdf(doc, o, r.kind, QPageSize(QPageSize::A4), pdf);
         std::printf("%s: %s\n", qPrintable(pdf), out.Status == TPrintOutcome::Printed ? "written" : qPrintable(out.Reason));
     }
+
+    // Two labels with their border, then the same without the label
+    // picture (the disc in the label colour), and the calibration sheet.
+    TLabelPrintOptions labels;
+    labels.Positions = {true, true, false};
+    auto report = [](const QString &pdf, const TPrintOutcome &out) {
+        std::printf("%s: %s\n", qPrintable(pdf), out.Status == TPrintOutcome::Printed ? "written" : qPrintable(out.Reason));
+    };
+    QString pdf = folder + QStringLiteral("/demo-label.pdf");
+    report(pdf, ExportLabelPdf(doc, labels, QPageSize(QPageSize::A4), pdf));
+    doc.Record.Images[3] = TImageElementRecord();
+    pdf = folder + QStringLiteral("/demo-label-disc.pdf");
+    report(pdf, ExportLabelPdf(doc, labels, QPageSize(QPageSize::A4), pdf));
+    pdf = folder + QStringLiteral("/demo-calibration.pdf");
+    report(pdf, ExportPdf(pdf, QPageSize(QPageSize::A4), [](TPrintJob &job) { return PrintCalibrationSheet(job); }));
     return 0;
 }

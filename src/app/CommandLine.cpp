@@ -2,6 +2,7 @@
 
 #include "PdfExport.h"
 #include "TarvikError.h"
+#include "uPrintRoundLabel.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -25,11 +26,14 @@ const TKindName KindNames[] = {
     {"inside", pkInside}, {"back", pkBack},              {"front-back", pkFrontAndBack},
 };
 
+const QLatin1String LabelKind("label");
+
 QString KindList()
 {
     QStringList names;
     for (const TKindName &k : KindNames)
         names << QLatin1String(k.Name);
+    names << LabelKind;
     return names.join(QStringLiteral(", "));
 }
 
@@ -38,7 +42,7 @@ struct TOptions {
     QCommandLineOption Version{{QStringLiteral("v"), QStringLiteral("version")},
                                QStringLiteral("Shows the program's version.")};
     QCommandLineOption ExportPdf{QStringLiteral("export-pdf"),
-                                 QStringLiteral("Prints the covers of DOCUMENT into the PDF file OUT.pdf at true "
+                                 QStringLiteral("Prints the covers or the label of DOCUMENT into the PDF file OUT.pdf at true "
                                                 "size, without opening a window."),
                                  QStringLiteral("OUT.pdf")};
     QCommandLineOption Kind{QStringLiteral("kind"),
@@ -99,8 +103,14 @@ int Export(const TCommandLine &cl)
         return 1;
     }
     TCoverPrintOptions options;
+    TLabelPrintOptions labels;
     try {
-        options = ReadCoverPrintOptions();
+        if (cl.Label) {
+            ReadLabelSettings(document.Settings);
+            labels.Positions = DefaultLabelPositions(document.Settings.LabelsPerPage, ReadPrintedLabels());
+        } else {
+            options = ReadCoverPrintOptions();
+        }
     } catch (const std::exception &e) {
         Print(stderr, QStringLiteral("tarvik: %1\n").arg(QString::fromUtf8(e.what())));
         return 1;
@@ -111,7 +121,8 @@ int Export(const TCommandLine &cl)
     else if (cl.Paper == QLatin1String("letter"))
         paper = QPageSize(QPageSize::Letter);
 
-    const TPrintOutcome outcome = ExportCoverPdf(document, options, cl.Kind, paper, cl.PdfFile);
+    const TPrintOutcome outcome = cl.Label ? ExportLabelPdf(document, labels, paper, cl.PdfFile)
+                                           : ExportCoverPdf(document, options, cl.Kind, paper, cl.PdfFile);
     for (const QString &picture : outcome.UnreadablePictures)
         Print(stderr, QStringLiteral("tarvik: picture left out, it cannot be read: %1\n")
                           .arg(QDir::toNativeSeparators(picture)));
@@ -168,9 +179,10 @@ TCommandLine Parse(const QStringList &arguments)
     if (cl.PdfFile.isEmpty())
         return usage(QStringLiteral("--export-pdf needs the name of the PDF file."));
     const std::optional<TPrintKind> kind = KindNamed(parser.value(o.Kind));
-    if (!kind)
+    cl.Label = parser.value(o.Kind) == LabelKind;
+    if (!kind && !cl.Label)
         return usage(QStringLiteral("Unknown kind \"%1\"; choose one of %2.").arg(parser.value(o.Kind), KindList()));
-    cl.Kind = *kind;
+    cl.Kind = kind.value_or(pkAll);
     if (parser.isSet(o.Paper)) {
         cl.Paper = parser.value(o.Paper).toLower();
         if (cl.Paper != QLatin1String("a4") && cl.Paper != QLatin1String("letter"))

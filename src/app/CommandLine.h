@@ -8,7 +8,10 @@
 //
 // The print options the dialog keeps (portrait, separation lines, cutting
 // guides, the two margins) come from the settings, as the dialog would use
-// them.
+// them. The kind "label" prints the round label on one sheet of labels: the
+// positions checked when labels were last printed, or every position of
+// the labels per page when none ever was, with the label sheet and the
+// diameters of the settings.
 
 #include "Printing.h"
 
@@ -32,6 +35,7 @@ struct TCommandLine {
     QStringList Documents;
     QString PdfFile;
     TPrintKind Kind = pkAll;
+    bool Label = false; // --kind label: Kind does not apply
     QString Paper; // "a4", "letter", or empty for the printer's own paper
     QString Error;
 };
@@ -39,8 +43,8 @@ struct TCommandLine {
 // Reads the arguments, the program's name first.
 TCommandLine Parse(const QStringList &arguments);
 
-// The kind named on the command line ("all", "front-inside", "front",
-// "inside", "back", "front-back"), none for another name.
+// The cover kind named on the command line ("all", "front-inside", "front",
+// "inside", "back", "front-back"), none for another name (also "label").
 std::optional<TPrintKind> KindNamed(const QString &name);
 
 // Called before the application object exists: a command line that opens

@@ -156,6 +156,12 @@ public:
     // Asks for the PDF file to export to; tests replace it.
     std::function<QString()> PdfFileChooser;
 
+    // --- round labels (TfrmTarvik_Label.cpp)
+    // The diameters dialog; new diameters lay the label surface out again.
+    void mnuRoundLabelClick();
+    // The label printing dialog over the print options dialog `over`.
+    void PrintLabelClick(QWidget *over);
+
     // --- element editing (TfrmTarvik_Elements.cpp, TfrmTarvik_Selection.cpp)
     void btnInsertTextClick();
     void ReadTextPanel(TTextElementRecord &record);

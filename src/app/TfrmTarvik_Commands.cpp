@@ -47,6 +47,7 @@ void TfrmTarvik::connectCommands()
     on(mnuPrinterSetup, &TfrmTarvik::mnuPrinterSetupClick);
     on(mnuPrintPreview, &TfrmTarvik::mnuPrintPreviewClick);
     on(mnuExportPdf, &TfrmTarvik::mnuExportPdfClick);
+    on(mnuRoundLabel, &TfrmTarvik::mnuRoundLabelClick);
     on(mnuExit, &TfrmTarvik::mnuExitClick);
     on(mnuSelectnone, &TfrmTarvik::pnlFrontCoverClick);
     on(btnSelectNone, &TfrmTarvik::pnlFrontCoverClick);

@@ -12,6 +12,7 @@
 #include "TTarvikApplication.h"
 #include "TVKRegistry.h"
 #include "TfrmPrinting.h"
+#include "uPrintRoundLabel.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -52,6 +53,7 @@ void TfrmTarvik::btnPrintClick()
     TfrmPrinting dialog(Printer(), document, held, UseInches, this);
     dialog.PrinterSetup = [this] { mnuPrinterSetupClick(); };
     dialog.Preview = [this](TPrintKind kind, const TCoverPrintOptions &options) { previewCover(kind, options); };
+    dialog.PrintLabel = [this, &dialog] { PrintLabelClick(&dialog); };
     dialog.LogError = [](const QString &reason) { TTarvikApplication::LogError(reason); };
     // Whatever happens inside, the margins and copies Print took stay held.
     const auto keep = qScopeGuard([&] {
@@ -77,7 +79,12 @@ void TfrmTarvik::previewCover(int kind, const TCoverPrintOptions &options)
 void TfrmTarvik::mnuPrintPreviewClick()
 {
     ciclaSuPagine();
-    previewCover(pkAll, heldPrintOptions());
+    // All covers, then the label sheet as the command line prints it.
+    if (auto *printer = dynamic_cast<TPrinterJob *>(&Printer())) {
+        TLabelPrintOptions labels;
+        labels.Positions = DefaultLabelPositions(CoverSettings.LabelsPerPage, ReadPrintedLabels());
+        ShowCoverPreview(this, printer->Printer(), CoverDocument(), heldPrintOptions(), pkAll, labels);
+    }
 }
 
 QString TfrmTarvik::AskPdfFileName()

@@ -161,7 +161,7 @@ void TfrmTarvik::createActions()
 
     // Commands that have no work behind them until their part of the program
     // exists stay visible but disabled, so nothing pretends to work.
-    for (QAction *a : {mnuRoundLabel, mnuUndo,
+    for (QAction *a : {mnuUndo,
                        mnuRedo, btnUndo, mnuUseTarvikWizard, btnWizard})
         a->setEnabled(false);
 }

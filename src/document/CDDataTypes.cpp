@@ -40,7 +40,10 @@ TVelImageType ImageTypeFromByte(std::uint8_t b)
 
 std::array<TColor, 8> DefaultDocumentColors()
 {
-    return {clWhite, clWhite, clWhite, clWhite, clWhite, clWhite, clBlack, 0};
+    // The spare colour outlines the label's printed disc and no command sets
+    // it: white, the paper's own colour, leaves no visible rim around a
+    // coloured label (the border option draws a visible one).
+    return {clWhite, clWhite, clWhite, clWhite, clWhite, clWhite, clBlack, clWhite};
 }
 
 TCoverSettings TCoverSettings::Defaults()

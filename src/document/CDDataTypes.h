@@ -175,7 +175,7 @@ struct TCoverSettings {
     float OuterDiameter = 0, InnerDiameter = 0;
 
     // The fixed surface sizes (centimetres / 2.54, in 32-bit floats), six white
-    // surfaces with black lines and a spare colour of 0, and the label values'
+    // surfaces with black lines and a white spare colour, and the label values'
     // defaults until the settings are read. Styles stay empty here: the text
     // styles come from DefaultStyles (ResetStyles / LoadStyles).
     static TCoverSettings Defaults();
@@ -218,7 +218,7 @@ TImageElementRecord UnpackImageRecord(QByteArrayView bytes, int codePage = Curre
 QByteArray PackDocumentRecord(const TDocumentRecord &r, int codePage = CurrentCodePage());
 // Accepts the current and the older form. The older form (fewer than Size
 // bytes) has no colours: *hasColors is false and Colors are those of a new
-// document (six white surfaces, black lines, spare 0). Input shorter than
+// document (six white surfaces, black lines, white spare). Input shorter than
 // OlderSize fills what it holds and leaves the rest empty; callers that read
 // files treat it as an error (ExpandDocument does).
 TDocumentRecord UnpackDocumentRecord(QByteArrayView bytes, bool *hasColors = nullptr,
@@ -234,5 +234,6 @@ TTarvikData UnpackTarvikData(QByteArrayView bytes, int codePage = CurrentCodePag
 // Empties every slot (length bytes to zero) as a new document has it.
 void ClearDocumentRecord(TDocumentRecord &r);
 
-// Colours of a new document and of documents of the older form.
+// Colours of a new document and of documents of the older form: six white
+// surfaces, black lines and a white spare colour.
 std::array<TColor, 8> DefaultDocumentColors();

@@ -283,6 +283,7 @@ static const QHash<int, QString> &englishTable()
         {6170, QStringLiteral("Print the c&utting guides")},
         {6180, QStringLiteral("Print the CD &label...")},
         {6185, QStringLiteral("Pre&view...")},
+        {6190, QStringLiteral("Print a &calibration sheet")},
         {6500, QStringLiteral("Printing in progress...")},
         {6510, QStringLiteral("&Abort printing")},
         {6550, QStringLiteral("Print the CD Label")},
@@ -291,10 +292,26 @@ static const QHash<int, QString> &englishTable()
         {6580, QStringLiteral("Label 2")},
         {6590, QStringLiteral("Label 3")},
         {6600, QStringLiteral("Print")},
+        {6610, QStringLiteral("Print the &border of the label")},
+        {6620, QStringLiteral("Label &sheet:")},
+        {6630, QStringLiteral("Custom")},
+        {6640, QStringLiteral("Labels of %1 with a hole of %2.")},
+        {6650, QStringLiteral("This cover's label of %1 is centred on them.")},
+
+        // calibration sheet
+        {6700, QStringLiteral("Calibration sheet")},
+        {6710, QStringLiteral("Each cross is %1 cm from the nearest side and end of the sheet.")},
+        {6720, QStringLiteral("The rulers count centimetres from the left and from the top edge.")},
+        {6730, QStringLiteral("Measure from the left edge to the upright line of the top-left cross.")},
+        {6740, QStringLiteral("More than %1 cm: take the difference off the horizontal margins;")},
+        {6750, QStringLiteral("less: add it. The same from the top edge for the vertical margins.")},
 
         // round label dialog
         {7050, QStringLiteral("&Cancel")},
         {7100, QStringLiteral("Set Round Label")},
+        {7110, QStringLiteral("Outer circle diameter")},
+        {7120, QStringLiteral("Inner circle diameter")},
+        {7130, QStringLiteral("&Reset")},
         {7140, QStringLiteral("&Ok")},
 
         // track list and database windows

@@ -6,6 +6,7 @@
 #include "DocumentFile.h"
 #include "TVKRegistry.h"
 #include "TestSupport.h"
+#include "uPrintRoundLabel.h"
 
 #include <QProcess>
 #include <QRegularExpression>
@@ -63,6 +64,8 @@ private slots:
                                         << pdf << int(pkFrontAndBack) << "letter";
         QTest::newRow("front-inside") << QStringList{"--export-pdf=o.pdf", "--kind=front-inside", "a.tvk"} << pdf
                                       << int(pkFrontInside) << "";
+        QTest::newRow("the label") << QStringList{"--export-pdf", "o.pdf", "--kind", "label", "a.tvk"} << pdf
+                                   << int(pkAll) << "";
         QTest::newRow("unknown option") << QStringList{"--bogus"} << wrong << int(pkAll) << "";
         QTest::newRow("unknown kind") << QStringList{"--export-pdf", "o.pdf", "--kind", "sleeve", "a.tvk"} << wrong
                                       << int(pkAll) << "";
@@ -87,6 +90,7 @@ private slots:
             return;
         }
         QCOMPARE(int(cl.Kind), kind);
+        QCOMPARE(cl.Label, arguments.contains(QStringLiteral("label")));
         QCOMPARE(cl.Paper, paper);
         if (cl.Action == TAction::OpenWindow)
             QCOMPARE(cl.Documents, arguments);
@@ -129,6 +133,51 @@ private slots:
         TVKRegistry::WritePreference(TVKRegistry::prPrintPortrait, QStringLiteral("0"));
         QCOMPARE(Tarvik({QStringLiteral("--export-pdf"), pdf, QStringLiteral("--paper"), QStringLiteral("a4"), doc}).Exit, 0);
         QVERIFY(PdfInfo(pdf).contains(QRegularExpression(QStringLiteral("Pages:\\s+2\\n"))));
+    }
+
+    void exportsTheLabelSheet()
+    {
+        const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
+        if (pdftoppm.isEmpty())
+            QSKIP("pdftoppm (poppler-utils) is not installed");
+        TDocumentRecord record;
+        ClearDocumentRecord(record);
+        record.Colors = DefaultDocumentColors();
+        record.Colors[ciRoundLabel] = 0x0000FF; // red
+        const QString doc = dir.filePath(QStringLiteral("label.tvk"));
+        QVERIFY(WriteDocumentFile(doc, record).Ok);
+        const QString pdf = dir.filePath(QStringLiteral("label.pdf"));
+        auto discs = [&] {
+            const QString base = dir.filePath(QStringLiteral("label"));
+            QProcess::execute(pdftoppm, {"-r", "50", "-png", "-singlefile", pdf, base});
+            const QImage page(base + QStringLiteral(".png"));
+            // the top of each disc, by the red pixels down the middle column
+            QList<int> tops;
+            bool inside = false;
+            for (int y = 0; y < page.height(); ++y) {
+                const QRgb c = page.pixel(page.width() / 2, y);
+                const bool red = qRed(c) > 200 && qGreen(c) < 60;
+                if (red && !inside)
+                    tops << y;
+                inside = red;
+            }
+            return tops;
+        };
+
+        // Never printed from the dialog: every position of the sheet, here
+        // the two of the defaults at 2.2 and 16.3 cm; the holes part each
+        // disc in two runs.
+        QCOMPARE(Tarvik({"--export-pdf", pdf, "--kind", "label", "--paper", "a4", doc}).Exit, 0);
+        QList<int> tops = discs();
+        QCOMPARE(tops.size(), 4);
+        QVERIFY(qAbs(tops[0] - 2.2 / 2.54 * 50) <= 1.5 && qAbs(tops[2] - 16.3 / 2.54 * 50) <= 1.5);
+
+        // The positions last printed: the lower one alone.
+        WritePrintedLabels({false, true, false});
+        QCOMPARE(Tarvik({"--export-pdf", pdf, "--kind", "label", "--paper", "a4", doc}).Exit, 0);
+        tops = discs();
+        QCOMPARE(tops.size(), 2);
+        QVERIFY(qAbs(tops[0] - 16.3 / 2.54 * 50) <= 1.5);
     }
 
     void failuresSayWhyAndExitNonZero()

@@ -521,7 +521,6 @@ private slots:
     void helpTellsWhatDoesNotWorkYet_data()
     {
         QTest::addColumn<QString>("feature");
-        QTest::newRow("round label") << "round label";
         QTest::newRow("clipboard") << "Cut, copy and paste";
         QTest::newRow("wizard") << "wizard";
     }

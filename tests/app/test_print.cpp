@@ -5,11 +5,17 @@
 #include "AppTestSupport.h"
 #include "ImagePrintJob.h"
 #include "Printing.h"
+#include "TShape.h"
+#include "TSurfacePanel.h"
+#include "TVelWinSpinEdit.h"
+#include "TfrmPrintLabel.h"
 #include "TfrmPrinting.h"
+#include "TfrmSetRoundLabel.h"
 #include "VelMeasureRoutines.h"
 #include "VelRotateLabel.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QMenu>
 #include <QPushButton>
 #include <QTimer>
@@ -103,6 +109,58 @@ private slots:
         QFile file(pdf);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QVERIFY(file.read(5) == "%PDF-");
+    }
+
+    void roundLabelDiameters()
+    {
+        // OK lays the label surface out again for the new diameter.
+        QVERIFY(w->mnuRoundLabel->isEnabled());
+        QTimer::singleShot(0, this, [] {
+            auto *dialog = qobject_cast<TfrmSetRoundLabel *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            dialog->findChild<TVelWinSpinEdit *>(QStringLiteral("SpinOuter"))->setValue(4.0);
+            QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("btnOk")), Qt::LeftButton);
+        });
+        w->mnuRoundLabel->trigger();
+        QCOMPARE(w->CoverSettings.OuterDiameter, 4.0f);
+        QCOMPARE(w->pnlRoundLabel->width(), VelMeasureRoutines::InchesToScreenPixels(4.0f, w->FZoom));
+        QCOMPARE(w->pnlRoundLabel->outerCircle()->width(), w->pnlRoundLabel->width());
+    }
+
+    void labelFromThePrintOptions()
+    {
+        // Print the label... in the print options dialog, then position 2
+        // alone: one portrait sheet; the print options dialog stays open.
+        w->CoverSettings.Colors[ciRoundLabel] = 0x0000FF;
+        bool printed = false;
+        QTimer::singleShot(0, this, [&] {
+            auto *options = qobject_cast<TfrmPrinting *>(QApplication::activeModalWidget());
+            QVERIFY(options);
+            QTimer::singleShot(0, this, [&, options] {
+                auto *dialog = qobject_cast<TfrmPrintLabel *>(QApplication::activeModalWidget());
+                QVERIFY(dialog);
+                QTest::mouseClick(dialog->findChild<QCheckBox *>(QStringLiteral("rbPrintLabel2")), Qt::LeftButton);
+                QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("btnPrint")), Qt::LeftButton);
+                printed = options->isVisible();
+            });
+            auto *label = options->findChild<QPushButton *>(QStringLiteral("btnPrintLabel"));
+            QVERIFY(label->isEnabled());
+            QTest::mouseClick(label, Qt::LeftButton);
+            options->reject();
+        });
+        w->mnuPrint->trigger();
+        QVERIFY(printed);
+        QCOMPARE(printer->Jobs().size(), 1);
+        QCOMPARE(printer->Jobs()[0].Orientations, QList<QPageLayout::Orientation>{QPageLayout::Portrait});
+        const QImage page = printer->Jobs()[0].Pages[0];
+        const TCoverSettings &s = w->CoverSettings;
+        const int middle = qRound((s.LabelXMargin[1] + s.OuterDiameter / 2) * 50);
+        int top = -1;
+        for (int y = 0; y < page.height() && top < 0; ++y)
+            if (page.pixel(middle, y) == qRgb(255, 0, 0))
+                top = y;
+        // below the disc's one-pixel rim
+        QVERIFY2(qAbs(top - 1 - s.LabelYMargin[1] * 50) <= 1, qPrintable(QString::number(top)));
     }
 };
 

@@ -474,7 +474,7 @@ private slots:
         QCOMPARE(s.LabelsPerPage, 2);
         QCOMPARE(s.LabelXMargin, (std::array<float, 3>{4.8f / 2.54f, 4.8f / 2.54f, 0.0f}));
         QCOMPARE(s.LabelYMargin, (std::array<float, 3>{2.2f / 2.54f, 16.3f / 2.54f, 0.0f}));
-        QCOMPARE(s.Colors, (std::array<TColor, 8>{0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0, 0}));
+        QCOMPARE(s.Colors, (std::array<TColor, 8>{0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0, 0xFFFFFF}));
         QVERIFY(qAbs(s.BackWidth - 5.92520f) < 1e-5f);
     }
 

@@ -1,6 +1,7 @@
 #include "TfrmPrinting.h"
 #include "ui_TfrmPrinting.h"
 
+#include "CalibrationSheet.h"
 #include "MessageBoxes.h"
 #include "PrintJob.h"
 #include "PrintRun.h"
@@ -74,6 +75,7 @@ TfrmPrinting::TfrmPrinting(TPrintJob &printer, const TCoverDocument &document, T
         if (PrintLabel)
             PrintLabel();
     });
+    connect(ui->btnCalibration, &QPushButton::clicked, this, &TfrmPrinting::btnCalibrationClick);
     ui->btnPrint->setDefault(true);
     FormActivate();
 }
@@ -121,6 +123,7 @@ void TfrmPrinting::LocalizeForm()
     ui->lblCopies->setText(Str(6080));
     // The preview is this program's own; a language module may not know it.
     ui->btnPreview->setText(StrOr(6185, QStringLiteral("Pre&view...")));
+    ui->btnCalibration->setText(StrOr(6190, QStringLiteral("Print a &calibration sheet")));
 }
 
 double TfrmPrinting::UnitFactor() const
@@ -199,4 +202,11 @@ void TfrmPrinting::btnPreviewClick()
 {
     if (Preview)
         Preview(CheckedKind(), ShownOptions());
+}
+
+void TfrmPrinting::btnCalibrationClick()
+{
+    // The dialog stays open: the margins are corrected in it once the
+    // sheet is measured.
+    RunPrint(parentWidget(), FPrinter, [this] { return PrintCalibrationSheet(FPrinter); }, LogError);
 }

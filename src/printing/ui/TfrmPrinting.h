@@ -46,6 +46,8 @@ public:
     TCoverPrintOptions ShownOptions() const;
 
     void btnPrintClick();
+    // Prints the calibration sheet on the printer.
+    void btnCalibrationClick();
 
 protected:
     void showEvent(QShowEvent *event) override;
