@@ -198,8 +198,12 @@ private slots:
         QVERIFY(printer.Jobs()[0].Aborted);
         QVERIFY(printer.StepsDrawn() < 5);
         QVERIFY(!QApplication::overrideCursor());
-        QTRY_VERIFY(std::none_of(QApplication::topLevelWidgets().cbegin(), QApplication::topLevelWidgets().cend(),
-                                 [](QWidget *w) { return qobject_cast<TfrmPrintingDialog *>(w); }));
+        const auto noProgressWindow = [] {
+            const QWidgetList windows = QApplication::topLevelWidgets();
+            return std::none_of(windows.cbegin(), windows.cend(),
+                                [](QWidget *w) { return qobject_cast<TfrmPrintingDialog *>(w); });
+        };
+        QTRY_VERIFY(noProgressWindow());
         QVERIFY(!dialog.isVisible());
     }
 
