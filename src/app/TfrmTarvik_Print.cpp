@@ -15,6 +15,7 @@
 #include "uPrintRoundLabel.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QPrinter>
@@ -33,6 +34,7 @@ TCoverDocument TfrmTarvik::CoverDocument() const
     FillDocumentRecord(doc.Record);
     doc.Settings = CoverSettings;
     doc.FilePath = FCurrentFile;
+    doc.KeepProportions = chkProportions->isChecked();
     return doc;
 }
 

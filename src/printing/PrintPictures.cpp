@@ -1,6 +1,7 @@
 #include "PrintPictures.h"
 
 #include "CDDataTypes.h"
+#include "PictureCrop.h"
 #include "VelImgUtils.h"
 
 QSize PrintPictureSize(QSize picture, QSize need)
@@ -13,10 +14,10 @@ QImage ReadPrintPicture(const QString &path, QSize need, QString *error)
     return ReadPicture(path, [need](QSize full) { return PrintPictureSize(full, need); }, error);
 }
 
-QRect PrintSourceRect(QSize picture, QSize target, const TImageElementRecord &image)
+QRect PrintSourceRect(QSize picture, QSize target, const TImageElementRecord &image, bool keepProportions)
 {
-    Q_UNUSED(target);
-    Q_UNUSED(image);
+    if (keepProportions && image.FitStyle != fsNone)
+        return CenterCropRect(picture, QSizeF(target));
     return QRect(QPoint(0, 0), picture);
 }
 

@@ -24,8 +24,10 @@ QImage ReadPrintPicture(const QString &path, QSize need, QString *error = nullpt
 
 // The part of a picture of `picture` pixels that is stretched over a
 // rectangle of `target` device pixels. This is the one place that chooses
-// it: pictures are stretched whole over their rectangle.
-QRect PrintSourceRect(QSize picture, QSize target, const TImageElementRecord &image);
+// it: a picture fitted to a surface keeps its proportions, when asked to, by
+// showing its middle part cut to the surface's shape, as the screen does;
+// any other picture is stretched whole over its rectangle.
+QRect PrintSourceRect(QSize picture, QSize target, const TImageElementRecord &image, bool keepProportions);
 
 // The half of a front-and-inside picture's source that one cover shows:
 // half 1 (front) the right half, from w div 2 to w; half 2 (inside) the left

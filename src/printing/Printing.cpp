@@ -77,8 +77,9 @@ void SortByOrder(QList<int> &list, const TDocumentRecord &record)
 
 // --- TElementPrinter ------------------------------------------------------
 
-TElementPrinter::TElementPrinter(TPrintJob &job, const TCoverSettings &settings, const QString &documentPath)
-    : FJob(job), FSettings(settings), FDocumentPath(documentPath)
+TElementPrinter::TElementPrinter(TPrintJob &job, const TCoverSettings &settings, const QString &documentPath,
+                                 bool keepProportions)
+    : FJob(job), FSettings(settings), FDocumentPath(documentPath), FKeepProportions(keepProportions)
 {
 }
 
@@ -124,7 +125,7 @@ void TElementPrinter::PrintSizedImage(const TImageElementRecord &image, double h
     const QImage picture = LoadPrintPicture(image, rect.size());
     if (picture.isNull())
         return;
-    VelPrinterUtils::PrintStretchedImage(FJob, rect, picture, PrintSourceRect(picture.size(), rect.size(), image));
+    VelPrinterUtils::PrintStretchedImage(FJob, rect, picture, PrintSourceRect(picture.size(), rect.size(), image, FKeepProportions));
 }
 
 void TElementPrinter::PrintHalfImage(int half, const TImageElementRecord &image, float h, float v)
@@ -142,7 +143,7 @@ void TElementPrinter::PrintHalfImage(int half, const TImageElementRecord &image,
     const QImage picture = LoadPrintPicture(image, whole);
     if (picture.isNull())
         return;
-    const QRect source = HalfSourceRect(PrintSourceRect(picture.size(), whole, image), half);
+    const QRect source = HalfSourceRect(PrintSourceRect(picture.size(), whole, image, FKeepProportions), half);
     if (source.isEmpty())
         return;
     VelPrinterUtils::PrintStretchedImage(FJob, rect, picture, source);
@@ -180,7 +181,8 @@ void TElementPrinter::PrintText(const TTextElementRecord &text, double across, d
 // --- TCoverPrinter --------------------------------------------------------
 
 TCoverPrinter::TCoverPrinter(TPrintJob &job, const TCoverDocument &document, const TCoverPrintOptions &options)
-    : TElementPrinter(job, document.Settings, document.FilePath), FDocument(document), FOptions(options)
+    : TElementPrinter(job, document.Settings, document.FilePath, document.KeepProportions), FDocument(document),
+      FOptions(options)
 {
 }
 

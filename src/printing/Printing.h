@@ -52,6 +52,9 @@ struct TCoverDocument {
     TDocumentRecord Record;  // the elements; a used slot prints
     TCoverSettings Settings; // surface sizes and colours
     QString FilePath;        // the job's title; pictures that moved are looked for beside it
+    // "Maintain aspect ratio": pictures fitted to a surface are cut to its
+    // shape rather than squeezed into it.
+    bool KeepProportions = true;
 };
 
 struct TPrintOutcome {
@@ -79,7 +82,8 @@ QString CoverJobTitle(const QString &filePath);
 class TElementPrinter
 {
 public:
-    TElementPrinter(TPrintJob &job, const TCoverSettings &settings, const QString &documentPath);
+    TElementPrinter(TPrintJob &job, const TCoverSettings &settings, const QString &documentPath,
+                    bool keepProportions = true);
 
     int X(double inches) const; // InchesToPrinterPixelsX at the job's resolution
     int Y(double inches) const;
@@ -103,6 +107,7 @@ protected:
     TPrintJob &FJob;
     const TCoverSettings &FSettings;
     QString FDocumentPath;
+    bool FKeepProportions;
 
 private:
     QString fontFamily(const QString &name);

@@ -2,6 +2,7 @@
 
 #include "ElementColors.h"
 #include "PdfExport.h"
+#include "PictureCrop.h"
 #include "PrintJob.h"
 #include "TVKRegistry.h"
 #include "VelMeasureRoutines.h"
@@ -104,7 +105,7 @@ QImage MaskToCircle(const QImage &picture)
 // --- TLabelPrinter ---------------------------------------------------------
 
 TLabelPrinter::TLabelPrinter(TPrintJob &job, const TCoverDocument &document)
-    : TElementPrinter(job, document.Settings, document.FilePath), FDocument(document)
+    : TElementPrinter(job, document.Settings, document.FilePath, document.KeepProportions), FDocument(document)
 {
 }
 
@@ -210,7 +211,8 @@ void TLabelPrinter::PrintLabelImage(const TImageElementRecord &image, double h, 
     const QImage picture = LoadPrintPicture(image, rect.size());
     if (picture.isNull())
         return;
-    const QImage masked = MaskToCircle(picture);
+    const QImage masked = MaskToCircle(FKeepProportions ? picture.copy(CenterCropRect(picture.size(), QSizeF(1, 1)))
+                                                        : picture);
     if (FJob.PrintAborted())
         return;
     VelPrinterUtils::PrintStretchedImage(FJob, rect, masked);

@@ -12,6 +12,7 @@
 #include "TestSupport.h"
 #include "VelMeasureRoutines.h"
 #include "VelPrinterUtils.h"
+#include "uPrintRoundLabel.h"
 
 #include <QFontMetrics>
 #include <QProcess>
@@ -228,6 +229,59 @@ private slots:
             // inside cover on the left, front on the right, meeting at the fold
             QVERIFY(Bounds(page, IsRed).right() < Bounds(page, IsBlue).left() + 3);
             QVERIFY(qAbs(Bounds(page, IsBlue).left() - (marked.left() + Px(doc.Settings.InsideWidth, 100))) <= 2);
+        }
+    }
+
+    // A 3:1 picture of three bands fitted to the front cover: kept in
+    // proportion, the cover shows its middle band only; squeezed, all three.
+    void fittedPictureKeepsItsProportions_data()
+    {
+        QTest::addColumn<bool>("keep");
+        QTest::addColumn<int>("kind");
+        QTest::newRow("kept, front") << true << int(pkFront);
+        QTest::newRow("squeezed, front") << false << int(pkFront);
+        QTest::newRow("kept, label") << true << -1;
+        QTest::newRow("squeezed, label") << false << -1;
+    }
+    void fittedPictureKeepsItsProportions()
+    {
+        QFETCH(bool, keep);
+        QFETCH(int, kind);
+        QImage bands(300, 100, QImage::Format_RGB32);
+        bands.fill(Qt::green);
+        for (int x = 100; x < 200; ++x)
+            for (int y = 0; y < 100; ++y)
+                bands.setPixelColor(x, y, Qt::red);
+        for (int x = 200; x < 300; ++x)
+            for (int y = 0; y < 100; ++y)
+                bands.setPixelColor(x, y, Qt::blue);
+        const QString path = dir.filePath(QStringLiteral("bands.png"));
+        QVERIFY(bands.save(path));
+
+        TImagePrintJob job(100);
+        TCoverDocument doc = EmptyDocument();
+        doc.KeepProportions = keep;
+        const bool label = kind < 0;
+        doc.Record.Images[0] = Image(path, label ? TSurfaceCode::RoundLabel : TSurfaceCode::Front, 0, 0, 1, 1,
+                                     label ? fsRoundLabel : fsFront, 0);
+        if (label) {
+            TLabelPrinter printer(job, doc);
+            TLabelPrintOptions options;
+            options.Positions = {true, false, false};
+            QCOMPARE(printer.PrintLabels(options).Status, TPrintOutcome::Printed);
+        } else {
+            TCoverPrinter printer(job, doc, Options());
+            QCOMPARE(printer.PrintCover(TPrintKind(kind)).Status, TPrintOutcome::Printed);
+        }
+        const QImage page = job.Jobs()[0].Pages[0];
+        const int reds = Count(page, IsRed), greens = Count(page, IsGreen), blues = Count(page, IsBlue);
+        QVERIFY(reds > 0);
+        if (keep) {
+            QCOMPARE(greens, 0);
+            QCOMPARE(blues, 0);
+        } else {
+            QVERIFY(greens > reds / 2);
+            QVERIFY(blues > reds / 2);
         }
     }
 
