@@ -1,5 +1,7 @@
 #include "CommandLine.h"
 
+#include "TVKRegistry.h"
+
 #include "PdfExport.h"
 #include "TarvikError.h"
 #include "uPrintRoundLabel.h"
@@ -123,6 +125,10 @@ int Export(const TCommandLine &cl)
 
     const TPrintOutcome outcome = cl.Label ? ExportLabelPdf(document, labels, paper, cl.PdfFile)
                                            : ExportCoverPdf(document, options, cl.Kind, paper, cl.PdfFile);
+    // Settings that could not be used were replaced by their defaults; with
+    // no window to show it, the one message goes to standard error.
+    if (const QString report = TVKRegistry::TakeSettingsReport(); !report.isEmpty())
+        Print(stderr, QStringLiteral("tarvik: %1\n").arg(report));
     for (const QString &picture : outcome.UnreadablePictures)
         Print(stderr, QStringLiteral("tarvik: picture left out, it cannot be read: %1\n")
                           .arg(QDir::toNativeSeparators(picture)));

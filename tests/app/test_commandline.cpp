@@ -10,6 +10,7 @@
 
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QStandardPaths>
 
 using CommandLine::TAction;
@@ -178,6 +179,27 @@ private slots:
         tops = discs();
         QCOMPARE(tops.size(), 2);
         QVERIFY(qAbs(tops[0] - 16.3 / 2.54 * 50) <= 1.5);
+    }
+
+    // A label diameter no sheet can hold is replaced, and with no window the
+    // one settings message goes to standard error; the export goes on.
+    void settingsProblemsAreToldOnStandardError()
+    {
+        TDocumentRecord record;
+        ClearDocumentRecord(record);
+        record.Colors = DefaultDocumentColors();
+        const QString doc = dir.filePath(QStringLiteral("settings.tvk"));
+        QVERIFY(WriteDocumentFile(doc, record).Ok);
+        {
+            QSettings settings;
+            settings.setValue(QStringLiteral("Preferences/RoundLabel/RoundLabel"), QStringLiteral("1e9"));
+        }
+        const TRun run = Tarvik({"--export-pdf", dir.filePath(QStringLiteral("settings.pdf")), "--kind", "label",
+                                 "--paper", "a4", doc});
+        QCOMPARE(run.Exit, 0);
+        QVERIFY2(run.Err.contains(QStringLiteral("Tarvik.conf")) && run.Err.contains(QStringLiteral("RoundLabel")),
+                 qPrintable(run.Err));
+        QSettings().remove(QStringLiteral("Preferences/RoundLabel/RoundLabel"));
     }
 
     void failuresSayWhyAndExitNonZero()
