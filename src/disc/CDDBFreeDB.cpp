@@ -4,10 +4,8 @@
 #include "CDDBParser.h"
 #include "CDDevice.h"
 #include "DiscID.h"
-#include "uMultipleCd.h"
-#include "uStatusCDDB.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHostInfo>
@@ -25,13 +23,6 @@ const QString ConnectionErrorText = QStringLiteral("Connection error");
 QString Seconds(int ms)
 {
     return QString::number(ms / 1000.0);
-}
-
-// Windows need a QApplication; a command-line owner runs on a QCoreApplication
-// and gets no windows at all.
-bool HasWidgets()
-{
-    return qobject_cast<QApplication *>(QCoreApplication::instance()) != nullptr;
 }
 
 } // namespace
@@ -118,20 +109,14 @@ void TCDDBFreeDB::ShowStatus()
     if (!FErrorText.isEmpty())
         FOperation = TOperation::Idle;
     if (FOperation == TOperation::Idle) {
-        if (FStatus)
-            FStatus->hide();
-        return;
+        FStatusShown = false;
+    } else {
+        // Once silent, a status that is down stays down.
+        if (!SilentMode)
+            FStatusShown = true;
+        FStatusMessage = StatusText(FOperation);
     }
-    if (!SilentMode && HasWidgets()) {
-        if (!FStatus)
-            FStatus = std::make_unique<TfrmStatusCDDB>();
-        if (!FStatus->isVisible())
-            FStatus->show();
-    }
-    if (FStatus) {
-        FStatus->SetMessage(StatusText(FOperation));
-        FStatus->update();
-    }
+    emit OnStatus();
 }
 
 void TCDDBFreeDB::RaiseError(const QString &text)
@@ -304,10 +289,7 @@ void TCDDBFreeDB::Dispatch(const TCDDBReplyLines &reply)
     case TOperation::Read: ReadReply(code, lines); break;
     case TOperation::Sites: SitesReply(code, lines); break;
     case TOperation::Quit: QuitReply(); break;
-    case TOperation::Handling:
-        if (HasWidgets())
-            QApplication::beep();
-        break;
+    case TOperation::Handling: emit OnUnexpectedReply(); break;
     default: break;
     }
 }
@@ -405,37 +387,27 @@ void TCDDBFreeDB::QueryReply(int code, const QStringList &lines)
 
 void TCDDBFreeDB::OfferMatches()
 {
-    if (isSignalConnected(QMetaMethod::fromSignal(&TCDDBFreeDB::OnMultipleDiscsFound))) {
-        emit OnMultipleDiscsFound();
+    FMatchesOffered = true;
+    if (!isSignalConnected(QMetaMethod::fromSignal(&TCDDBFreeDB::OnMultipleDiscsFound))) {
+        CancelMatches();
         return;
     }
-    int result = TfrmMultipleCD::CancelledResult;
-    int chosen = -1;
-    if (HasWidgets()) {
-        if (!FMultiple)
-            FMultiple = std::make_unique<TfrmMultipleCD>();
-        FMultiple->Fill(FMatches);
-        const int abortCount = FAbortCount;
-        // The user's choice is no wait for the server.
-        const int exchangeLeft = FExchangeTimer->isActive() ? FExchangeTimer->remainingTime() : -1;
-        FExchangeTimer->stop();
-        result = FMultiple->exec();
-        chosen = FMultiple->ChosenIndex();
-        if (exchangeLeft >= 0 && abortCount == FAbortCount && FConnected)
-            FExchangeTimer->start(exchangeLeft);
-        if (abortCount != FAbortCount)
-            return;
-    }
-    if (result <= 0 || chosen < 0 || chosen >= FMatches.size())
-        CancelMatches();
-    else
-        ChooseMatch(chosen);
+    // The user's choice is no wait for the server: the exchange's clock
+    // stops while the offer stands (a match window answers inside the
+    // signal).
+    const int abortCount = FAbortCount;
+    const int exchangeLeft = FExchangeTimer->isActive() ? FExchangeTimer->remainingTime() : -1;
+    FExchangeTimer->stop();
+    emit OnMultipleDiscsFound();
+    if (exchangeLeft >= 0 && abortCount == FAbortCount && FConnected && !FExchangeTimer->isActive())
+        FExchangeTimer->start(exchangeLeft);
 }
 
 bool TCDDBFreeDB::ChooseMatch(int index)
 {
-    if (index < 0 || index >= FMatches.size())
+    if (!FMatchesOffered || index < 0 || index >= FMatches.size())
         return false;
+    FMatchesOffered = false;
     FCurrentMatch = FMatches[index];
     FBusy = false;
     if (AutoDownloadDiscInfo)
@@ -445,6 +417,9 @@ bool TCDDBFreeDB::ChooseMatch(int index)
 
 void TCDDBFreeDB::CancelMatches()
 {
+    if (!FMatchesOffered)
+        return;
+    FMatchesOffered = false;
     FBusy = false;
     Disconnect();
     WaitWhileBusy();
@@ -568,6 +543,7 @@ bool TCDDBFreeDB::QueryDisc()
     FCurrentMatch = tDiscResult{};
     FCDDBDisc.DiscID.clear();
     FMatches.clear();
+    FMatchesOffered = false;
     FEntryLines.clear();
     FBusy = FAwaitingReply = FLocalHit = false;
 
@@ -692,9 +668,8 @@ void TCDDBFreeDB::Abort()
     CloseSocket();
     FConnected = false;
     FOperation = TOperation::Idle;
+    FMatchesOffered = false;
     ShowStatus();
-    if (FMultiple && FMultiple->isVisible())
-        FMultiple->btnCancelClick();
     emit OnDisconnect();
 }
 

@@ -3,8 +3,15 @@
 // the local CDDB folder, then from a CDDB server over TCP. Every wait is an
 // event-loop wait, so the user interface stays live and replies are handled
 // inside those waits (a handler may send the next command and wait in turn).
-// Progress shows in a small status window, everything else goes out through
-// the signals below and ErrorText().
+// It needs no window: progress goes out through OnStatus (StatusShown,
+// StatusMessage), a choice among several discs through OnMultipleDiscsFound
+// (answered with ChooseMatch or CancelMatches), everything else through the
+// other signals and ErrorText(). The program's windows subscribe to these
+// (TCDDBClientWindows in the disc UI library); a command-line owner answers
+// them itself.
+//
+// An owner deletes the client with deleteLater(), never from inside one of
+// its signals: a signal may be raised from deep inside a wait.
 
 #include "CDDBReply.h"
 #include "DiscTypes.h"
@@ -15,12 +22,9 @@
 #include <QStringList>
 
 #include <deque>
-#include <memory>
 
 class QTcpSocket;
 class QTimer;
-class TfrmMultipleCD;
-class TfrmStatusCDDB;
 
 class TCDDBFreeDB : public QObject {
     Q_OBJECT
@@ -74,9 +78,10 @@ public:
 
     // The status text of an operation ("" for idle and handling).
     static QString StatusText(TOperation operation);
-    // The status window, once it has been needed; null while none was shown.
-    TfrmStatusCDDB *StatusWindow() const { return FStatus.get(); }
-    TfrmMultipleCD *MultipleCDWindow() const { return FMultiple.get(); }
+    // What a status window shows, as of the last OnStatus: whether it is up
+    // (never again once SilentMode is set, and not while idle) and its line.
+    bool StatusShown() const { return FStatusShown; }
+    QString StatusMessage() const { return FStatusMessage; }
 
     bool Connect();
     bool Handshake();
@@ -102,11 +107,13 @@ public:
     // its index, or -1 when the drive table is full.
     int AddDiscImage(const QString &path);
 
-    // For owners that answer OnMultipleDiscsFound themselves: take match
-    // index (fetching its entry when AutoDownloadDiscInfo), or give up and
-    // leave the server.
+    // The answer to OnMultipleDiscsFound: take match index (fetching its
+    // entry when AutoDownloadDiscInfo), or give up and leave the server.
+    // Only while the offer stands (it ends with the answer and with Abort);
+    // otherwise they do nothing and ChooseMatch gives false.
     bool ChooseMatch(int index);
     void CancelMatches();
+    bool MatchesOffered() const { return FMatchesOffered; }
 
 signals:
     void OnError();
@@ -119,7 +126,13 @@ signals:
     void OnCommandSent();
     void OnDiscFound();
     void OnDiscNotFound();
+    // Several discs: Matches() lists them. Without a receiver the client
+    // gives up (CancelMatches).
     void OnMultipleDiscsFound();
+    // StatusShown or StatusMessage may have changed.
+    void OnStatus();
+    // A reply came while nothing was asked; a window sounds the beep.
+    void OnUnexpectedReply();
 
 private:
     struct TSocketEvent {
@@ -160,8 +173,9 @@ private:
     QTimer *FReplyTimer = nullptr;    // the connection, the greeting, each reply
     QTimer *FExchangeTimer = nullptr; // the whole exchange
     bool FConnectTimedOut = false;
-    std::unique_ptr<TfrmMultipleCD> FMultiple;
-    std::unique_ptr<TfrmStatusCDDB> FStatus;
+    bool FStatusShown = false;
+    QString FStatusMessage;
+    bool FMatchesOffered = false;
 
     TReplyFramer FFramer;
     std::deque<TSocketEvent> FPending;

@@ -70,6 +70,19 @@ private slots:
         cue = DiscTest::SampleCueSheet(dir.path(), DiscTest::SampleFolder() + QStringLiteral("/rock/8608460b"));
     }
 
+    // The tool runs where no windows can: the disc core brings no Qt
+    // Widgets into it, neither directly nor through another library.
+    void toolNeedsNoWidgets()
+    {
+        QProcess ldd;
+        ldd.start(QStringLiteral("ldd"), {QStringLiteral(TARVIK_DISC_TOOL)});
+        QVERIFY(ldd.waitForFinished(30000));
+        QCOMPARE(ldd.exitCode(), 0);
+        const QString libraries = QString::fromLocal8Bit(ldd.readAllStandardOutput());
+        QVERIFY2(libraries.contains(QLatin1String("libQt6Network")), qPrintable(libraries));
+        QVERIFY2(!libraries.contains(QLatin1String("libQt6Widgets")), qPrintable(libraries));
+    }
+
     void commands_data()
     {
         QTest::addColumn<QStringList>("args");
