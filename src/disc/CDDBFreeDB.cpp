@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QHostInfo>
 #include <QMetaMethod>
+#include <QRegularExpression>
 #include <QTcpSocket>
 #include <QTimer>
 
@@ -71,7 +72,8 @@ TCDDBFreeDB::~TCDDBFreeDB()
 QString TCDDBFreeDB::StatusText(TOperation operation)
 {
     switch (operation) {
-    case TOperation::Hello: return QStringLiteral("Hanshaking with the FreeDb Server");
+    case TOperation::Hello:
+    case TOperation::Proto: return QStringLiteral("Hanshaking with the FreeDb Server");
     case TOperation::Query: return QStringLiteral("Querying the FreeDb archive");
     case TOperation::LocalQuery: return QStringLiteral("Querying the local FreeDb archive");
     case TOperation::Read: return QStringLiteral("Reading disc information");
@@ -285,6 +287,7 @@ void TCDDBFreeDB::Dispatch(const TCDDBReplyLines &reply)
     switch (previous) {
     case TOperation::Connecting: GreetingReply(code, lines); break;
     case TOperation::Hello: HelloReply(code, lines); break;
+    case TOperation::Proto: ProtoReply(code, lines); break;
     case TOperation::Query: QueryReply(code, lines); break;
     case TOperation::Read: ReadReply(code, lines); break;
     case TOperation::Sites: SitesReply(code, lines); break;
@@ -334,6 +337,19 @@ void TCDDBFreeDB::HelloReply(int code, const QStringList &lines)
     case 402: return;
     case 431: RaiseError(QStringLiteral("Handshake not successful, closing connection")); return;
     default: RaiseError(ServerWords(lines)); return;
+    }
+}
+
+void TCDDBFreeDB::ProtoReply(int code, const QStringList &lines)
+{
+    // "201 OK, CDDB protocol level now: 6", "502 Protocol level already 6";
+    // a server that refuses (501) or does not know the command goes on at
+    // the level it has.
+    if (code == 201 || code == 502) {
+        static const QRegularExpression level(QStringLiteral("(\\d+)\\s*$"));
+        const QRegularExpressionMatch m = level.match(StatusLine(lines));
+        if (m.hasMatch())
+            FProtocolLevel = qBound(1, m.captured(1).toInt(), WantedProtocolLevel);
     }
 }
 
@@ -428,6 +444,7 @@ void TCDDBFreeDB::CancelMatches()
 
 void TCDDBFreeDB::ReadReply(int code, const QStringList &lines)
 {
+    FDiscInfoRead = code == 210;
     if (code == 210)
         FCDDBDisc = ParseEntry(lines, true, FCurrentMatch.Category, QString(), &FEntryLines);
     emit OnReadDiscInfo();
@@ -439,8 +456,7 @@ void TCDDBFreeDB::SitesReply(int code, const QStringList &lines)
 {
     FServerList.clear();
     if (code == 210)
-        for (int i = 1; i + 1 < lines.size(); ++i)
-            FServerList << ShownText(lines[i].chopped(lines[i].endsWith(QLatin1Char('\r')) ? 1 : 0));
+        FServerList = ServerListOfSites(lines.mid(1, lines.size() - 2));
     FOperation = TOperation::Idle;
     ShowStatus();
     FBusy = FAwaitingReply = false;
@@ -469,6 +485,7 @@ bool TCDDBFreeDB::Connect()
         FErrorRaised = false;
         CloseSocket();
         FPending.clear();
+        FProtocolLevel = 1;
         FAwaitingReply = true; // the greeting
         const int abortCount = FAbortCount;
         FConnectTimedOut = false;
@@ -530,6 +547,15 @@ bool TCDDBFreeDB::Handshake()
     version.replace(QLatin1Char(' '), QLatin1Char('_'));
     SendCommand(QStringLiteral("cddb hello %1 %2 %3 %4").arg(UserName, HostName, ClientName, version));
     WaitForReply();
+    if (!FErrorText.isEmpty() || !FConnected)
+        return false;
+    // Level 1 turns every character outside ISO-8859-1 into "?" and sends
+    // no year or genre.
+    if (FProtocolLevel < WantedProtocolLevel) {
+        FOperation = TOperation::Proto;
+        SendCommand(QStringLiteral("proto %1").arg(WantedProtocolLevel));
+        WaitForReply();
+    }
     return FErrorText.isEmpty();
 }
 
@@ -617,6 +643,7 @@ bool TCDDBFreeDB::DownloadDiscInfo()
             }
             FCDDBDisc = ParseEntry(lines, false, CategoryOfPath(FCurrentMatch.FileName), FCurrentMatch.FileName,
                                    &FEntryLines);
+            FDiscInfoRead = true;
             emit OnReadDiscInfo();
             return true;
         }

@@ -29,7 +29,11 @@ class QTimer;
 class TCDDBFreeDB : public QObject {
     Q_OBJECT
 public:
-    enum class TOperation { Idle, Hello, Query, LocalQuery, Read, LocalRead, Handling, Quit, Connecting, Sites };
+    enum class TOperation { Idle, Hello, Proto, Query, LocalQuery, Read, LocalRead, Handling, Quit, Connecting, Sites };
+
+    // The protocol level asked for after the handshake: replies in UTF-8,
+    // with the year and genre of an entry.
+    static constexpr int WantedProtocolLevel = 6;
 
     static constexpr const char *DefaultServer = "gnudb.gnudb.org";
     static constexpr int DefaultPort = 8880;
@@ -69,6 +73,12 @@ public:
     bool AwaitingReply() const { return FAwaitingReply; }
     bool Connected() const { return FConnected; }
     bool LocalHit() const { return FLocalHit; }
+    // The server's protocol level on this connection (1 until it says more).
+    int ProtocolLevel() const { return FProtocolLevel; }
+    // The last OnReadDiscInfo brought an entry (a read reply with one, or a
+    // local file); false when the server answered the read without one and
+    // CDDBDisc() is what it was before.
+    bool DiscInfoRead() const { return FDiscInfoRead; }
     const tDiscResult &CurrentMatch() const { return FCurrentMatch; }
     const QList<tDiscResult> &Matches() const { return FMatches; }
     const QStringList &ServerList() const { return FServerList; }
@@ -162,6 +172,7 @@ private:
 
     void GreetingReply(int code, const QStringList &lines);
     void HelloReply(int code, const QStringList &lines);
+    void ProtoReply(int code, const QStringList &lines);
     void QueryReply(int code, const QStringList &lines);
     void TakeMatch(const tDiscResult &match);
     void ReadReply(int code, const QStringList &lines);
@@ -193,6 +204,8 @@ private:
     bool FAwaitingReply = false;
     bool FConnected = false;
     bool FLocalHit = false;
+    int FProtocolLevel = 1;
+    bool FDiscInfoRead = false;
     int FAbortCount = 0;
     tDiscResult FCurrentMatch;
     QList<tDiscResult> FMatches;

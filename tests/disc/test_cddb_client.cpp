@@ -154,10 +154,13 @@ private slots:
         });
 
         QVERIFY(client->QueryDisc());
-        QCOMPARE(server.Received, (QStringList{"cddb hello user@example.org testhost Tarvik 1.14_beta_2", BluesQuery,
-                                               "cddb read blues fd0b9912", "quit"}));
-        QCOMPARE(statusTexts, (QStringList{"Hanshaking with the FreeDb Server", "Querying the FreeDb archive",
-                                           "Reading disc information", "Disconnecting from the FreeDb Server"}));
+        QCOMPARE(server.Received, (QStringList{"cddb hello user@example.org testhost Tarvik 1.14_beta_2", "proto 6",
+                                               BluesQuery, "cddb read blues fd0b9912", "quit"}));
+        QCOMPARE(statusTexts, (QStringList{"Hanshaking with the FreeDb Server", "Hanshaking with the FreeDb Server",
+                                           "Querying the FreeDb archive", "Reading disc information",
+                                           "Disconnecting from the FreeDb Server"}));
+        QCOMPARE(client->ProtocolLevel(), 6);
+        QVERIFY(client->DiscInfoRead());
         QCOMPARE(log.Names, (QStringList{"Connect", "QueryCDDB", "DiscFound", "ReadDiscInfo", "Disconnect"}));
         QCOMPARE(client->DiscID(), QString::fromLatin1(BluesId));
         QCOMPARE(client->DiscIdQuery(), BluesQuery.mid(11));
@@ -172,6 +175,63 @@ private slots:
         QVERIFY(!client->Connected());
         QVERIFY(!client->StatusShown());
         QCOMPARE(client->Operation(), TCDDBFreeDB::TOperation::Idle);
+    }
+
+    // After the handshake the client asks for level 6; a server that
+    // refuses, or does not know the command, is used at the level it has.
+    void protocolLevel_data()
+    {
+        QTest::addColumn<QByteArray>("reply");
+        QTest::addColumn<int>("level");
+        QTest::newRow("now 6") << QByteArray("201 OK, CDDB protocol level now: 6\r\n") << 6;
+        QTest::newRow("already 6") << QByteArray("502 Protocol level already 6\r\n") << 6;
+        QTest::newRow("refused") << QByteArray("501 Illegal protocol level.\r\n") << 1;
+        QTest::newRow("unknown command") << QByteArray("500 Unrecognized command.\r\n") << 1;
+    }
+    void protocolLevel()
+    {
+        QFETCH(QByteArray, reply);
+        QFETCH(int, level);
+        ScriptedCddbServer server;
+        Reply(server, "proto", reply);
+        Reply(server, "cddb query", "202 No match\r\n");
+        auto client = MakeClient(server.Port());
+        SignalLog log(*client);
+        client->QueryDisc();
+        QCOMPARE(server.Received.mid(1), (QStringList{"proto 6", BluesQuery, "quit"}));
+        QCOMPARE(client->ProtocolLevel(), level);
+        QCOMPARE(log.Count("DiscNotFound"), 1);
+        QCOMPARE(log.Count("Error"), 0);
+    }
+
+    // At level 6 entries come in UTF-8 with year and genre; a line that is
+    // no valid UTF-8 (an entry stored in ISO-8859-1) is read as such. A read
+    // answered without an entry is told apart from one with.
+    void entryText()
+    {
+        ScriptedCddbServer server;
+        Reply(server, "cddb query", "200 misc fd0b9912 \xe5\xae\x87\xe5\xa4\x9a\xe7\x94\xb0 / First Love\r\n");
+        Reply(server, "cddb read",
+              ReadReply("210 misc fd0b9912", "DISCID=fd0b9912\r\n"
+                                             "DTITLE=\xe5\xae\x87\xe5\xa4\x9a\xe7\x94\xb0 / First Love\r\n"
+                                             "DYEAR=1999\r\nDGENRE=J-Pop\r\n"
+                                             "TTITLE0=\xe5\xa4\x9c\xe7\xa9\xba\r\n"
+                                             "TTITLE1=Caf\xe9 cr\xe8me\r\n"));
+        auto client = MakeClient(server.Port());
+        QVERIFY(client->QueryDisc());
+        const TCDDBDisc &disc = client->CDDBDisc();
+        QCOMPARE(disc.Artist, QString::fromUtf8("\u5b87\u591a\u7530"));
+        QCOMPARE(disc.Title, QStringLiteral("First Love"));
+        QCOMPARE(disc.Year, QStringLiteral("1999"));
+        QCOMPARE(disc.Genre, QStringLiteral("J-Pop"));
+        QCOMPARE(disc.TrackTitles.mid(0, disc.TrackCount),
+                 (QStringList{QString::fromUtf8("\u591c\u7a7a"), QString::fromUtf8("Caf\u00e9 cr\u00e8me")}));
+        QVERIFY(client->DiscInfoRead());
+
+        Reply(server, "cddb read", "401 misc fd0b9912 No such CD entry in database.\r\n");
+        client->QueryDisc();
+        QVERIFY(!client->DiscInfoRead());
+        QCOMPARE(client->CDDBDisc().Title, QStringLiteral("First Love")); // the one read before
     }
 
     // A local copy written after a server lookup is found again without the
@@ -256,7 +316,7 @@ private slots:
             QCOMPARE(rows, count);
         QCOMPARE(client->Matches().size(), count);
         const QString read = QStringLiteral("cddb read cat%1 %2").arg(choose).arg(0x10000000 + choose, 8, 16);
-        QCOMPARE(server.Received.mid(2), (choose < 0 ? QStringList{"quit"} : QStringList{read, "quit"}));
+        QCOMPARE(server.Received.mid(3), (choose < 0 ? QStringList{"quit"} : QStringList{read, "quit"}));
         if (choose >= 0)
             QCOMPARE(client->CDDBDisc().Artist, QStringLiteral("Chosen"));
         QVERIFY(!client->Connected());
@@ -269,7 +329,7 @@ private slots:
         auto client = MakeClient(server.Port());
         SignalLog log(*client);
         client->QueryDisc();
-        QCOMPARE(server.Received.mid(1), (QStringList{BluesQuery, "quit"}));
+        QCOMPARE(server.Received.mid(1), (QStringList{"proto 6", BluesQuery, "quit"}));
         QCOMPARE(log.Names, (QStringList{"Connect", "Disconnect", "DiscNotFound"}));
         QVERIFY(client->ErrorText().isEmpty());
     }
@@ -277,8 +337,19 @@ private slots:
     void serverList()
     {
         ScriptedCddbServer server;
-        Reply(server, "sites", "210 OK, site information follows\r\ngnudb.gnudb.org 8880 N000.00 W000.00 Random\r\n"
-                               "example.org 888 N1 W1 Other\r\n.\r\n");
+        // Level 3 and above name the protocol and an address; older servers
+        // do not. Lines that are no server are left out.
+        Reply(server, "sites", "210 OK, site information follows\r\n"
+                               "gnudb.gnudb.org cddbp 8880 - N000.00 W000.00 Random server\r\n"
+                               "gnudb.gnudb.org http 80 /~cddb/cddb.cgi N000.00 W000.00 Random server\r\n"
+                               "example.org 888 N1 W1 Old style\r\n"
+                               "evil\x1b[2J.example 8880 N1 W1 escape\r\n"
+                               "big.example cddbp 99999 - N1 W1 no port\r\n"
+                               "zero.example 0 N1 W1 no port\r\n"
+                               "only-a-host\r\n"
+                               "; 8880 rm\r\n"
+                               "\t\r\n"
+                               ".\r\n");
         quint16 closedPort;
         {
             ScriptedCddbServer closed;
@@ -297,8 +368,8 @@ private slots:
         QCOMPARE(log.Names, QStringList{"Connect"});
         QVERIFY(client->RequestServerList());
         QTRY_COMPARE(log.Count("ListCDDBServers"), 1);
-        QCOMPARE(client->ServerList(), (QStringList{"gnudb.gnudb.org 8880 N000.00 W000.00 Random",
-                                                    "example.org 888 N1 W1 Other"}));
+        QCOMPARE(client->ServerList(), (QStringList{"gnudb.gnudb.org 8880 N000.00 W000.00 Random server",
+                                                    "example.org 888 N1 W1 Old style"}));
         // kept open while nothing is asked: no wait to time out
         QTest::qWait(500);
         QVERIFY(client->Connected());
@@ -472,7 +543,7 @@ private slots:
         connect(client.get(), &TCDDBFreeDB::OnCommandSent, this,
                 [&] { everShown = everShown || client->StatusShown(); });
         client->QueryDisc();
-        QCOMPARE(server.Received.size(), 3);
+        QCOMPARE(server.Received.size(), 4);
         QVERIFY(!everShown);
         QVERIFY(client->SilentMode);
     }
