@@ -2,13 +2,13 @@
 
 #include "TfrmTarvik.h"
 
-#include "Align.h"
+#include "TfrmAlignment.h"
 #include "AlignArithmetic.h"
 #include "DocumentSlots.h"
 #include "ImageOrder.h"
 #include "TSurfacePanel.h"
 #include "VelCDImageElement.h"
-#include "VelHandles.h"
+#include "TVelStretchHandle.h"
 #include "VelRotateLabel.h"
 
 #include <QAction>

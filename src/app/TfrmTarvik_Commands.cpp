@@ -8,7 +8,7 @@
 #include "TSurfacePanel.h"
 #include "TVelDragDrop.h"
 #include "TVelWinSpinEdit.h"
-#include "VelHandles.h"
+#include "TVelStretchHandle.h"
 #include <QTabBar>
 #include "TVelFontCombo.h"
 #include "TVelPickColor.h"

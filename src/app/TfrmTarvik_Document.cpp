@@ -9,7 +9,7 @@
 #include "TShape.h"
 #include "TVKRegistry.h"
 #include "TVelPickColor.h"
-#include "VelColors.h"
+#include "DocumentColors.h"
 #include "TVelWinSpinEdit.h"
 #include "uResource.h"
 
@@ -74,18 +74,18 @@ void TfrmTarvik::ApplyColor(TVelPickColor *picker)
 
     const TColor *c = CoverSettings.Colors.data();
     if (picker == shColorFront) {
-        pnlFrontCover->setBackgroundColor(TColorToQColor(c[ciFront]));
+        pnlFrontCover->setBackgroundColor(ColorToQColor(c[ciFront]));
     } else if (picker == shColorInside) {
-        pnlInsideCover->setBackgroundColor(TColorToQColor(c[ciInside]));
+        pnlInsideCover->setBackgroundColor(ColorToQColor(c[ciInside]));
     } else if (picker == shColorBack || picker == shColorLeft || picker == shColorRight) {
-        pnlBackCover->setBackgroundColor(TColorToQColor(c[ciBack]));
-        pnlBackCover->setSpineColors(TColorToQColor(c[ciLeftSpine]), TColorToQColor(c[ciRightSpine]));
+        pnlBackCover->setBackgroundColor(ColorToQColor(c[ciBack]));
+        pnlBackCover->setSpineColors(ColorToQColor(c[ciLeftSpine]), ColorToQColor(c[ciRightSpine]));
     } else if (picker == shColorLabel) {
-        pnlRoundLabel->outerCircle()->setBrushColor(TColorToQColor(c[ciRoundLabel]));
+        pnlRoundLabel->outerCircle()->setBrushColor(ColorToQColor(c[ciRoundLabel]));
     } else if (picker == shColorLines) {
         for (TShape *line : {pnlBackCover->lineLeft(), pnlBackCover->lineRight()}) {
-            line->setPenColor(TColorToQColor(c[ciLines]));
-            line->setBrushColor(TColorToQColor(c[ciLines]));
+            line->setPenColor(ColorToQColor(c[ciLines]));
+            line->setBrushColor(ColorToQColor(c[ciLines]));
         }
     }
 }

@@ -5,7 +5,7 @@
 #include "DocumentSlots.h"
 #include "TSurfacePanel.h"
 #include "VelCDImageElement.h"
-#include "VelHandles.h"
+#include "TVelStretchHandle.h"
 #include "VelRotateLabel.h"
 
 #include <QAction>

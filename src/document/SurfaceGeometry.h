@@ -8,6 +8,11 @@
 
 struct TCoverSettings;
 
+// The highest zoom the cover view reaches (0.9 or 1.0 plus steps of 0.05
+// while below 2.0; the top step is 2.049999 in a 32-bit float). Pictures
+// cut or reduced for the view are made for it, so they stay sharp.
+constexpr float HighestViewZoom = 2.05f;
+
 struct TSurfaceLayout {
     QSize Front;
     QSize Inside;

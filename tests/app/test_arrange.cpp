@@ -1,6 +1,6 @@
 // Alignment, stacking, the lock and fitting through the main window.
 
-#include "Align.h"
+#include "TfrmAlignment.h"
 #include "AppTestSupport.h"
 #include "StartupLayout.h"
 #include "TShape.h"
@@ -9,7 +9,7 @@
 #include "TVelWinSpinEdit.h"
 #include "TfrmTarvik.h"
 #include "VelCDImageElement.h"
-#include "VelHandles.h"
+#include "TVelStretchHandle.h"
 #include "VelMeasureRoutines.h"
 #include "VelRotateLabel.h"
 

@@ -13,7 +13,7 @@
 #include "AppTestSupport.h"
 #include "TfrmTarvik.h"
 #include "VelCDImageElement.h"
-#include "VelHandles.h"
+#include "TVelStretchHandle.h"
 #include "VelMeasureRoutines.h"
 #include "VelRotateLabel.h"
 
