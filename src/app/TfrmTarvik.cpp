@@ -108,7 +108,7 @@ TfrmTarvik::TfrmTarvik(const QStringList &arguments, QWidget *parent)
 
     LocalizeMainWindow();
     assignHelpContexts();
-    connectCommands();
+    connectWidgets();
     FormCreate();
 }
 
@@ -146,7 +146,7 @@ void TfrmTarvik::FormCreate()
     cmbApplyStyle->clear();
     cmbApplyStyle->addItems(styleNames);
 
-    LayoutAllSurfaces(this);
+    LayoutAllSurfaces();
     FCurrentFile.clear();
 
     // the Text tab's starting values
@@ -214,7 +214,7 @@ void TfrmTarvik::FormActivate()
 
 void TfrmTarvik::FormResize()
 {
-    LayoutAllSurfaces(this);
+    LayoutAllSurfaces();
 }
 
 bool TfrmTarvik::event(QEvent *e)

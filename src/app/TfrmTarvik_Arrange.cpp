@@ -13,24 +13,9 @@
 
 #include <QAction>
 
-void TfrmTarvik::btnLeftClick(QObject *sender)
+void TfrmTarvik::AlignSelection(TAlignCommand command)
 {
     if (!HasSelection())
-        return;
-    TAlignCommand command;
-    if (sender == btnLeft || sender == mnuLeft)
-        command = TAlignCommand::Left;
-    else if (sender == btnCenter || sender == mnuCenter)
-        command = TAlignCommand::Center;
-    else if (sender == btnRight || sender == mnuRight)
-        command = TAlignCommand::Right;
-    else if (sender == btnTop || sender == mnuTop)
-        command = TAlignCommand::Top;
-    else if (sender == btnMiddle || sender == mnuMiddle)
-        command = TAlignCommand::Middle;
-    else if (sender == btnBottom || sender == mnuBottom)
-        command = TAlignCommand::Bottom;
-    else
         return;
     RecordHistory();
     for (QWidget *e : Selection())
