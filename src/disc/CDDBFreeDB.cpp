@@ -4,14 +4,13 @@
 #include "CDDBParser.h"
 #include "CDDevice.h"
 #include "DiscID.h"
-#include "uMultipleCd.h"
-#include "uStatusCDDB.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHostInfo>
 #include <QMetaMethod>
+#include <QRegularExpression>
 #include <QTcpSocket>
 #include <QTimer>
 
@@ -25,13 +24,6 @@ const QString ConnectionErrorText = QStringLiteral("Connection error");
 QString Seconds(int ms)
 {
     return QString::number(ms / 1000.0);
-}
-
-// Windows need a QApplication; a command-line owner runs on a QCoreApplication
-// and gets no windows at all.
-bool HasWidgets()
-{
-    return qobject_cast<QApplication *>(QCoreApplication::instance()) != nullptr;
 }
 
 } // namespace
@@ -80,7 +72,8 @@ TCDDBFreeDB::~TCDDBFreeDB()
 QString TCDDBFreeDB::StatusText(TOperation operation)
 {
     switch (operation) {
-    case TOperation::Hello: return QStringLiteral("Hanshaking with the FreeDb Server");
+    case TOperation::Hello:
+    case TOperation::Proto: return QStringLiteral("Hanshaking with the FreeDb Server");
     case TOperation::Query: return QStringLiteral("Querying the FreeDb archive");
     case TOperation::LocalQuery: return QStringLiteral("Querying the local FreeDb archive");
     case TOperation::Read: return QStringLiteral("Reading disc information");
@@ -118,20 +111,14 @@ void TCDDBFreeDB::ShowStatus()
     if (!FErrorText.isEmpty())
         FOperation = TOperation::Idle;
     if (FOperation == TOperation::Idle) {
-        if (FStatus)
-            FStatus->hide();
-        return;
+        FStatusShown = false;
+    } else {
+        // Once silent, a status that is down stays down.
+        if (!SilentMode)
+            FStatusShown = true;
+        FStatusMessage = StatusText(FOperation);
     }
-    if (!SilentMode && HasWidgets()) {
-        if (!FStatus)
-            FStatus = std::make_unique<TfrmStatusCDDB>();
-        if (!FStatus->isVisible())
-            FStatus->show();
-    }
-    if (FStatus) {
-        FStatus->SetMessage(StatusText(FOperation));
-        FStatus->update();
-    }
+    emit OnStatus();
 }
 
 void TCDDBFreeDB::RaiseError(const QString &text)
@@ -300,14 +287,12 @@ void TCDDBFreeDB::Dispatch(const TCDDBReplyLines &reply)
     switch (previous) {
     case TOperation::Connecting: GreetingReply(code, lines); break;
     case TOperation::Hello: HelloReply(code, lines); break;
+    case TOperation::Proto: ProtoReply(code, lines); break;
     case TOperation::Query: QueryReply(code, lines); break;
     case TOperation::Read: ReadReply(code, lines); break;
     case TOperation::Sites: SitesReply(code, lines); break;
     case TOperation::Quit: QuitReply(); break;
-    case TOperation::Handling:
-        if (HasWidgets())
-            QApplication::beep();
-        break;
+    case TOperation::Handling: emit OnUnexpectedReply(); break;
     default: break;
     }
 }
@@ -352,6 +337,19 @@ void TCDDBFreeDB::HelloReply(int code, const QStringList &lines)
     case 402: return;
     case 431: RaiseError(QStringLiteral("Handshake not successful, closing connection")); return;
     default: RaiseError(ServerWords(lines)); return;
+    }
+}
+
+void TCDDBFreeDB::ProtoReply(int code, const QStringList &lines)
+{
+    // "201 OK, CDDB protocol level now: 6", "502 Protocol level already 6";
+    // a server that refuses (501) or does not know the command goes on at
+    // the level it has.
+    if (code == 201 || code == 502) {
+        static const QRegularExpression level(QStringLiteral("(\\d+)\\s*$"));
+        const QRegularExpressionMatch m = level.match(StatusLine(lines));
+        if (m.hasMatch())
+            FProtocolLevel = qBound(1, m.captured(1).toInt(), WantedProtocolLevel);
     }
 }
 
@@ -405,37 +403,27 @@ void TCDDBFreeDB::QueryReply(int code, const QStringList &lines)
 
 void TCDDBFreeDB::OfferMatches()
 {
-    if (isSignalConnected(QMetaMethod::fromSignal(&TCDDBFreeDB::OnMultipleDiscsFound))) {
-        emit OnMultipleDiscsFound();
+    FMatchesOffered = true;
+    if (!isSignalConnected(QMetaMethod::fromSignal(&TCDDBFreeDB::OnMultipleDiscsFound))) {
+        CancelMatches();
         return;
     }
-    int result = TfrmMultipleCD::CancelledResult;
-    int chosen = -1;
-    if (HasWidgets()) {
-        if (!FMultiple)
-            FMultiple = std::make_unique<TfrmMultipleCD>();
-        FMultiple->Fill(FMatches);
-        const int abortCount = FAbortCount;
-        // The user's choice is no wait for the server.
-        const int exchangeLeft = FExchangeTimer->isActive() ? FExchangeTimer->remainingTime() : -1;
-        FExchangeTimer->stop();
-        result = FMultiple->exec();
-        chosen = FMultiple->ChosenIndex();
-        if (exchangeLeft >= 0 && abortCount == FAbortCount && FConnected)
-            FExchangeTimer->start(exchangeLeft);
-        if (abortCount != FAbortCount)
-            return;
-    }
-    if (result <= 0 || chosen < 0 || chosen >= FMatches.size())
-        CancelMatches();
-    else
-        ChooseMatch(chosen);
+    // The user's choice is no wait for the server: the exchange's clock
+    // stops while the offer stands (a match window answers inside the
+    // signal).
+    const int abortCount = FAbortCount;
+    const int exchangeLeft = FExchangeTimer->isActive() ? FExchangeTimer->remainingTime() : -1;
+    FExchangeTimer->stop();
+    emit OnMultipleDiscsFound();
+    if (exchangeLeft >= 0 && abortCount == FAbortCount && FConnected && !FExchangeTimer->isActive())
+        FExchangeTimer->start(exchangeLeft);
 }
 
 bool TCDDBFreeDB::ChooseMatch(int index)
 {
-    if (index < 0 || index >= FMatches.size())
+    if (!FMatchesOffered || index < 0 || index >= FMatches.size())
         return false;
+    FMatchesOffered = false;
     FCurrentMatch = FMatches[index];
     FBusy = false;
     if (AutoDownloadDiscInfo)
@@ -445,6 +433,9 @@ bool TCDDBFreeDB::ChooseMatch(int index)
 
 void TCDDBFreeDB::CancelMatches()
 {
+    if (!FMatchesOffered)
+        return;
+    FMatchesOffered = false;
     FBusy = false;
     Disconnect();
     WaitWhileBusy();
@@ -453,6 +444,7 @@ void TCDDBFreeDB::CancelMatches()
 
 void TCDDBFreeDB::ReadReply(int code, const QStringList &lines)
 {
+    FDiscInfoRead = code == 210;
     if (code == 210)
         FCDDBDisc = ParseEntry(lines, true, FCurrentMatch.Category, QString(), &FEntryLines);
     emit OnReadDiscInfo();
@@ -464,8 +456,7 @@ void TCDDBFreeDB::SitesReply(int code, const QStringList &lines)
 {
     FServerList.clear();
     if (code == 210)
-        for (int i = 1; i + 1 < lines.size(); ++i)
-            FServerList << ShownText(lines[i].chopped(lines[i].endsWith(QLatin1Char('\r')) ? 1 : 0));
+        FServerList = ServerListOfSites(lines.mid(1, lines.size() - 2));
     FOperation = TOperation::Idle;
     ShowStatus();
     FBusy = FAwaitingReply = false;
@@ -494,6 +485,7 @@ bool TCDDBFreeDB::Connect()
         FErrorRaised = false;
         CloseSocket();
         FPending.clear();
+        FProtocolLevel = 1;
         FAwaitingReply = true; // the greeting
         const int abortCount = FAbortCount;
         FConnectTimedOut = false;
@@ -555,6 +547,15 @@ bool TCDDBFreeDB::Handshake()
     version.replace(QLatin1Char(' '), QLatin1Char('_'));
     SendCommand(QStringLiteral("cddb hello %1 %2 %3 %4").arg(UserName, HostName, ClientName, version));
     WaitForReply();
+    if (!FErrorText.isEmpty() || !FConnected)
+        return false;
+    // Level 1 turns every character outside ISO-8859-1 into "?" and sends
+    // no year or genre.
+    if (FProtocolLevel < WantedProtocolLevel) {
+        FOperation = TOperation::Proto;
+        SendCommand(QStringLiteral("proto %1").arg(WantedProtocolLevel));
+        WaitForReply();
+    }
     return FErrorText.isEmpty();
 }
 
@@ -568,6 +569,7 @@ bool TCDDBFreeDB::QueryDisc()
     FCurrentMatch = tDiscResult{};
     FCDDBDisc.DiscID.clear();
     FMatches.clear();
+    FMatchesOffered = false;
     FEntryLines.clear();
     FBusy = FAwaitingReply = FLocalHit = false;
 
@@ -641,6 +643,7 @@ bool TCDDBFreeDB::DownloadDiscInfo()
             }
             FCDDBDisc = ParseEntry(lines, false, CategoryOfPath(FCurrentMatch.FileName), FCurrentMatch.FileName,
                                    &FEntryLines);
+            FDiscInfoRead = true;
             emit OnReadDiscInfo();
             return true;
         }
@@ -692,9 +695,8 @@ void TCDDBFreeDB::Abort()
     CloseSocket();
     FConnected = false;
     FOperation = TOperation::Idle;
+    FMatchesOffered = false;
     ShowStatus();
-    if (FMultiple && FMultiple->isVisible())
-        FMultiple->btnCancelClick();
     emit OnDisconnect();
 }
 

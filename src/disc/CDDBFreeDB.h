@@ -3,8 +3,15 @@
 // the local CDDB folder, then from a CDDB server over TCP. Every wait is an
 // event-loop wait, so the user interface stays live and replies are handled
 // inside those waits (a handler may send the next command and wait in turn).
-// Progress shows in a small status window, everything else goes out through
-// the signals below and ErrorText().
+// It needs no window: progress goes out through OnStatus (StatusShown,
+// StatusMessage), a choice among several discs through OnMultipleDiscsFound
+// (answered with ChooseMatch or CancelMatches), everything else through the
+// other signals and ErrorText(). The program's windows subscribe to these
+// (TCDDBClientWindows in the disc UI library); a command-line owner answers
+// them itself.
+//
+// An owner deletes the client with deleteLater(), never from inside one of
+// its signals: a signal may be raised from deep inside a wait.
 
 #include "CDDBReply.h"
 #include "DiscTypes.h"
@@ -15,17 +22,18 @@
 #include <QStringList>
 
 #include <deque>
-#include <memory>
 
 class QTcpSocket;
 class QTimer;
-class TfrmMultipleCD;
-class TfrmStatusCDDB;
 
 class TCDDBFreeDB : public QObject {
     Q_OBJECT
 public:
-    enum class TOperation { Idle, Hello, Query, LocalQuery, Read, LocalRead, Handling, Quit, Connecting, Sites };
+    enum class TOperation { Idle, Hello, Proto, Query, LocalQuery, Read, LocalRead, Handling, Quit, Connecting, Sites };
+
+    // The protocol level asked for after the handshake: replies in UTF-8,
+    // with the year and genre of an entry.
+    static constexpr int WantedProtocolLevel = 6;
 
     static constexpr const char *DefaultServer = "gnudb.gnudb.org";
     static constexpr int DefaultPort = 8880;
@@ -65,6 +73,12 @@ public:
     bool AwaitingReply() const { return FAwaitingReply; }
     bool Connected() const { return FConnected; }
     bool LocalHit() const { return FLocalHit; }
+    // The server's protocol level on this connection (1 until it says more).
+    int ProtocolLevel() const { return FProtocolLevel; }
+    // The last OnReadDiscInfo brought an entry (a read reply with one, or a
+    // local file); false when the server answered the read without one and
+    // CDDBDisc() is what it was before.
+    bool DiscInfoRead() const { return FDiscInfoRead; }
     const tDiscResult &CurrentMatch() const { return FCurrentMatch; }
     const QList<tDiscResult> &Matches() const { return FMatches; }
     const QStringList &ServerList() const { return FServerList; }
@@ -74,9 +88,10 @@ public:
 
     // The status text of an operation ("" for idle and handling).
     static QString StatusText(TOperation operation);
-    // The status window, once it has been needed; null while none was shown.
-    TfrmStatusCDDB *StatusWindow() const { return FStatus.get(); }
-    TfrmMultipleCD *MultipleCDWindow() const { return FMultiple.get(); }
+    // What a status window shows, as of the last OnStatus: whether it is up
+    // (never again once SilentMode is set, and not while idle) and its line.
+    bool StatusShown() const { return FStatusShown; }
+    QString StatusMessage() const { return FStatusMessage; }
 
     bool Connect();
     bool Handshake();
@@ -102,11 +117,13 @@ public:
     // its index, or -1 when the drive table is full.
     int AddDiscImage(const QString &path);
 
-    // For owners that answer OnMultipleDiscsFound themselves: take match
-    // index (fetching its entry when AutoDownloadDiscInfo), or give up and
-    // leave the server.
+    // The answer to OnMultipleDiscsFound: take match index (fetching its
+    // entry when AutoDownloadDiscInfo), or give up and leave the server.
+    // Only while the offer stands (it ends with the answer and with Abort);
+    // otherwise they do nothing and ChooseMatch gives false.
     bool ChooseMatch(int index);
     void CancelMatches();
+    bool MatchesOffered() const { return FMatchesOffered; }
 
 signals:
     void OnError();
@@ -119,7 +136,13 @@ signals:
     void OnCommandSent();
     void OnDiscFound();
     void OnDiscNotFound();
+    // Several discs: Matches() lists them. Without a receiver the client
+    // gives up (CancelMatches).
     void OnMultipleDiscsFound();
+    // StatusShown or StatusMessage may have changed.
+    void OnStatus();
+    // A reply came while nothing was asked; a window sounds the beep.
+    void OnUnexpectedReply();
 
 private:
     struct TSocketEvent {
@@ -149,6 +172,7 @@ private:
 
     void GreetingReply(int code, const QStringList &lines);
     void HelloReply(int code, const QStringList &lines);
+    void ProtoReply(int code, const QStringList &lines);
     void QueryReply(int code, const QStringList &lines);
     void TakeMatch(const tDiscResult &match);
     void ReadReply(int code, const QStringList &lines);
@@ -160,8 +184,9 @@ private:
     QTimer *FReplyTimer = nullptr;    // the connection, the greeting, each reply
     QTimer *FExchangeTimer = nullptr; // the whole exchange
     bool FConnectTimedOut = false;
-    std::unique_ptr<TfrmMultipleCD> FMultiple;
-    std::unique_ptr<TfrmStatusCDDB> FStatus;
+    bool FStatusShown = false;
+    QString FStatusMessage;
+    bool FMatchesOffered = false;
 
     TReplyFramer FFramer;
     std::deque<TSocketEvent> FPending;
@@ -179,6 +204,8 @@ private:
     bool FAwaitingReply = false;
     bool FConnected = false;
     bool FLocalHit = false;
+    int FProtocolLevel = 1;
+    bool FDiscInfoRead = false;
     int FAbortCount = 0;
     tDiscResult FCurrentMatch;
     QList<tDiscResult> FMatches;

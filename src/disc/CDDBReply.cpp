@@ -2,6 +2,8 @@
 
 #include "CDDBParser.h"
 
+#include <QRegularExpression>
+
 bool TReplyFramer::Feed(QByteArrayView bytes, QList<TCDDBReplyLines> &replies, QString &error)
 {
     qsizetype start = 0;
@@ -105,4 +107,33 @@ QString ReplyExcerpt(QByteArrayView line)
     if (line.size() > Shown)
         text += QStringLiteral("...");
     return QLatin1Char('"') + text + QLatin1Char('"');
+}
+
+QStringList ServerListOfSites(const QStringList &lines)
+{
+    // A host name or an IPv4 address: letters, digits, dots and dashes.
+    static const QRegularExpression hostName(
+        QRegularExpression::anchoredPattern(QStringLiteral("[A-Za-z0-9]([A-Za-z0-9.-]*[A-Za-z0-9])?")));
+    const auto isPort = [](const QString &word) {
+        bool ok = false;
+        const int port = word.toInt(&ok, 10);
+        return ok && port >= 1 && port <= 65535 && !word.startsWith(QLatin1Char('+'));
+    };
+    QStringList servers;
+    for (const QString &line : lines) {
+        QStringList words = ShownText(line).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        if (words.size() < 2 || !hostName.match(words[0]).hasMatch())
+            continue;
+        if (words.size() >= 4 && !isPort(words[1]) && isPort(words[2])) {
+            // host protocol port address ...
+            if (words[1].compare(QLatin1String("cddbp"), Qt::CaseInsensitive) != 0)
+                continue;
+            words.remove(3); // the address: "-" for cddbp
+            words.remove(1);
+        } else if (!isPort(words[1])) {
+            continue;
+        }
+        servers << words.join(QLatin1Char(' '));
+    }
+    return servers;
 }

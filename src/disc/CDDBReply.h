@@ -53,3 +53,11 @@ bool ParseMatchLine(const QString &line, tDiscResult &match);
 // A reply line shortened and with control characters made visible, for
 // error texts.
 QString ReplyExcerpt(QByteArrayView line);
+
+// The lines of a "sites" reply (without its status and "." lines) as the
+// server box takes them: "host port latitude longitude description". Level
+// 1 and 2 servers send them so; from level 3 on a line reads "host protocol
+// port address latitude longitude description", and only "cddbp" lines are
+// kept ("http" ones are not offered). Lines whose host is no host name or
+// whose port is no number from 1 to 65535 are left out.
+QStringList ServerListOfSites(const QStringList &lines);

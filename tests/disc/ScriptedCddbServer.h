@@ -17,6 +17,7 @@ public:
     QByteArray Greeting = "201 scripted CDDBP server v1.5PL0 ready at Thu Dec 10 12:00:00 2026\r\n";
     QHash<QString, QByteArray> Replies{
         {QStringLiteral("cddb hello"), "200 Hello and welcome user@example.org running Tarvik 1.14\r\n"},
+        {QStringLiteral("proto"), "201 OK, CDDB protocol level now: 6\r\n"},
         {QStringLiteral("quit"), "230 scripted Closing connection.  Goodbye.\r\n"},
     };
     QSet<QString> CloseAfter{QStringLiteral("quit")}; // commands after whose reply the connection closes

@@ -1,17 +1,13 @@
-// The CDDB client against a scripted server on 127.0.0.1: the whole lookup,
-// replies in pieces, several matches, refusals and broken connections, the
-// local folder, Abort and SilentMode. The reply framing on its own first.
+// The CDDB client against a scripted server on 127.0.0.1, without windows:
+// the whole lookup, replies in pieces, several matches, refusals and broken
+// connections, the local folder, Abort and SilentMode. The reply framing on
+// its own first. (Its windows: test_cddb_windows.)
 
 #include "CDDBFreeDB.h"
 #include "CDDBReply.h"
 #include "DiscTestSupport.h"
 #include "ScriptedCddbServer.h"
 #include "TestSupport.h"
-#include "uMultipleCd.h"
-#include "uStatusCDDB.h"
-
-#include <QPushButton>
-#include <QTreeWidget>
 
 namespace {
 
@@ -154,15 +150,17 @@ private slots:
         SignalLog log(*client);
         QStringList statusTexts;
         connect(client.get(), &TCDDBFreeDB::OnCommandSent, this, [&] {
-            statusTexts << (client->StatusWindow() && client->StatusWindow()->isVisible()
-                                ? client->StatusWindow()->Message() : QStringLiteral("hidden"));
+            statusTexts << (client->StatusShown() ? client->StatusMessage() : QStringLiteral("hidden"));
         });
 
         QVERIFY(client->QueryDisc());
-        QCOMPARE(server.Received, (QStringList{"cddb hello user@example.org testhost Tarvik 1.14_beta_2", BluesQuery,
-                                               "cddb read blues fd0b9912", "quit"}));
-        QCOMPARE(statusTexts, (QStringList{"Hanshaking with the FreeDb Server", "Querying the FreeDb archive",
-                                           "Reading disc information", "Disconnecting from the FreeDb Server"}));
+        QCOMPARE(server.Received, (QStringList{"cddb hello user@example.org testhost Tarvik 1.14_beta_2", "proto 6",
+                                               BluesQuery, "cddb read blues fd0b9912", "quit"}));
+        QCOMPARE(statusTexts, (QStringList{"Hanshaking with the FreeDb Server", "Hanshaking with the FreeDb Server",
+                                           "Querying the FreeDb archive", "Reading disc information",
+                                           "Disconnecting from the FreeDb Server"}));
+        QCOMPARE(client->ProtocolLevel(), 6);
+        QVERIFY(client->DiscInfoRead());
         QCOMPARE(log.Names, (QStringList{"Connect", "QueryCDDB", "DiscFound", "ReadDiscInfo", "Disconnect"}));
         QCOMPARE(client->DiscID(), QString::fromLatin1(BluesId));
         QCOMPARE(client->DiscIdQuery(), BluesQuery.mid(11));
@@ -175,8 +173,65 @@ private slots:
         QCOMPARE(disc.TrackTitles[10], QStringLiteral("If I Give You My Love"));
         QVERIFY(client->ErrorText().isEmpty());
         QVERIFY(!client->Connected());
-        QVERIFY(!client->StatusWindow()->isVisible());
+        QVERIFY(!client->StatusShown());
         QCOMPARE(client->Operation(), TCDDBFreeDB::TOperation::Idle);
+    }
+
+    // After the handshake the client asks for level 6; a server that
+    // refuses, or does not know the command, is used at the level it has.
+    void protocolLevel_data()
+    {
+        QTest::addColumn<QByteArray>("reply");
+        QTest::addColumn<int>("level");
+        QTest::newRow("now 6") << QByteArray("201 OK, CDDB protocol level now: 6\r\n") << 6;
+        QTest::newRow("already 6") << QByteArray("502 Protocol level already 6\r\n") << 6;
+        QTest::newRow("refused") << QByteArray("501 Illegal protocol level.\r\n") << 1;
+        QTest::newRow("unknown command") << QByteArray("500 Unrecognized command.\r\n") << 1;
+    }
+    void protocolLevel()
+    {
+        QFETCH(QByteArray, reply);
+        QFETCH(int, level);
+        ScriptedCddbServer server;
+        Reply(server, "proto", reply);
+        Reply(server, "cddb query", "202 No match\r\n");
+        auto client = MakeClient(server.Port());
+        SignalLog log(*client);
+        client->QueryDisc();
+        QCOMPARE(server.Received.mid(1), (QStringList{"proto 6", BluesQuery, "quit"}));
+        QCOMPARE(client->ProtocolLevel(), level);
+        QCOMPARE(log.Count("DiscNotFound"), 1);
+        QCOMPARE(log.Count("Error"), 0);
+    }
+
+    // At level 6 entries come in UTF-8 with year and genre; a line that is
+    // no valid UTF-8 (an entry stored in ISO-8859-1) is read as such. A read
+    // answered without an entry is told apart from one with.
+    void entryText()
+    {
+        ScriptedCddbServer server;
+        Reply(server, "cddb query", "200 misc fd0b9912 \xe5\xae\x87\xe5\xa4\x9a\xe7\x94\xb0 / First Love\r\n");
+        Reply(server, "cddb read",
+              ReadReply("210 misc fd0b9912", "DISCID=fd0b9912\r\n"
+                                             "DTITLE=\xe5\xae\x87\xe5\xa4\x9a\xe7\x94\xb0 / First Love\r\n"
+                                             "DYEAR=1999\r\nDGENRE=J-Pop\r\n"
+                                             "TTITLE0=\xe5\xa4\x9c\xe7\xa9\xba\r\n"
+                                             "TTITLE1=Caf\xe9 cr\xe8me\r\n"));
+        auto client = MakeClient(server.Port());
+        QVERIFY(client->QueryDisc());
+        const TCDDBDisc &disc = client->CDDBDisc();
+        QCOMPARE(disc.Artist, QString::fromUtf8("\u5b87\u591a\u7530"));
+        QCOMPARE(disc.Title, QStringLiteral("First Love"));
+        QCOMPARE(disc.Year, QStringLiteral("1999"));
+        QCOMPARE(disc.Genre, QStringLiteral("J-Pop"));
+        QCOMPARE(disc.TrackTitles.mid(0, disc.TrackCount),
+                 (QStringList{QString::fromUtf8("\u591c\u7a7a"), QString::fromUtf8("Caf\u00e9 cr\u00e8me")}));
+        QVERIFY(client->DiscInfoRead());
+
+        Reply(server, "cddb read", "401 misc fd0b9912 No such CD entry in database.\r\n");
+        client->QueryDisc();
+        QVERIFY(!client->DiscInfoRead());
+        QCOMPARE(client->CDDBDisc().Title, QStringLiteral("First Love")); // the one read before
     }
 
     // A local copy written after a server lookup is found again without the
@@ -215,23 +270,25 @@ private slots:
         QCOMPARE(second->CDDBDisc().TrackCount, 18);
         QCOMPARE(second->CurrentMatch().Category, QStringLiteral("blues"));
         QVERIFY(second->LocalCDDB.endsWith(QLatin1Char('/')));
-        QVERIFY(!second->StatusWindow()->isVisible());
+        QVERIFY(!second->StatusShown());
     }
 
+    // The owner answers the offer (a window does the same, see
+    // test_cddb_windows); without a receiver the client gives up.
     void multipleMatches_data()
     {
         QTest::addColumn<int>("count");
-        QTest::addColumn<bool>("window");
+        QTest::addColumn<bool>("receiver");
         QTest::addColumn<int>("choose"); // -1 cancels
-        QTest::newRow("two, window, second") << 2 << true << 1;
-        QTest::newRow("two, window, cancel") << 2 << true << -1;
-        QTest::newRow("fifteen, event, last") << 15 << false << 14;
-        QTest::newRow("fifteen, window, last") << 15 << true << 14;
+        QTest::newRow("two, second") << 2 << true << 1;
+        QTest::newRow("two, cancel") << 2 << true << -1;
+        QTest::newRow("fifteen, last") << 15 << true << 14;
+        QTest::newRow("nobody listens") << 2 << false << -1;
     }
     void multipleMatches()
     {
         QFETCH(int, count);
-        QFETCH(bool, window);
+        QFETCH(bool, receiver);
         QFETCH(int, choose);
         ScriptedCddbServer server;
         QByteArray list = "211 close matches found\r\n";
@@ -241,40 +298,25 @@ private slots:
         Reply(server, "cddb read", ReadReply("210 x y", "DISCID=1000000e\r\nDTITLE=Chosen / One\r\n"));
         auto client = MakeClient(server.Port());
         int rows = -1;
-        if (window) {
-            auto *poll = new QTimer(this);
-            poll->start(10);
-            connect(poll, &QTimer::timeout, this, [&, poll] {
-                auto *dialog = qobject_cast<TfrmMultipleCD *>(QApplication::activeModalWidget());
-                if (!dialog)
-                    return;
-                poll->deleteLater();
-                poll->stop();
-                QCOMPARE(dialog->windowTitle(), QStringLiteral("FreeDB"));
-                rows = dialog->CDList()->topLevelItemCount();
-                if (choose < 0) {
-                    QTest::keyClick(dialog, Qt::Key_Escape);
-                    return;
-                }
-                QTreeWidgetItem *item = dialog->CDList()->topLevelItem(choose);
-                QCOMPARE(item->text(1), QStringLiteral("Artist %1").arg(choose));
-                QCOMPARE(item->text(3), QStringLiteral("cat%1").arg(choose));
-                item->setSelected(true);
-                for (QPushButton *b : dialog->findChildren<QPushButton *>())
-                    if (b->text() == QLatin1String("&Select"))
-                        QTest::mouseClick(b, Qt::LeftButton);
-            });
-        } else {
+        if (receiver) {
             connect(client.get(), &TCDDBFreeDB::OnMultipleDiscsFound, this, [&] {
+                QVERIFY(client->MatchesOffered());
                 rows = int(client->Matches().size());
-                client->ChooseMatch(choose);
+                if (choose < 0)
+                    client->CancelMatches();
+                else
+                    QVERIFY(client->ChooseMatch(choose));
+                // an answer is given once
+                QVERIFY(!client->MatchesOffered());
+                QVERIFY(!client->ChooseMatch(0));
             });
         }
         client->QueryDisc();
-        QCOMPARE(rows, count);
+        if (receiver)
+            QCOMPARE(rows, count);
         QCOMPARE(client->Matches().size(), count);
         const QString read = QStringLiteral("cddb read cat%1 %2").arg(choose).arg(0x10000000 + choose, 8, 16);
-        QCOMPARE(server.Received.mid(2), (choose < 0 ? QStringList{"quit"} : QStringList{read, "quit"}));
+        QCOMPARE(server.Received.mid(3), (choose < 0 ? QStringList{"quit"} : QStringList{read, "quit"}));
         if (choose >= 0)
             QCOMPARE(client->CDDBDisc().Artist, QStringLiteral("Chosen"));
         QVERIFY(!client->Connected());
@@ -287,7 +329,7 @@ private slots:
         auto client = MakeClient(server.Port());
         SignalLog log(*client);
         client->QueryDisc();
-        QCOMPARE(server.Received.mid(1), (QStringList{BluesQuery, "quit"}));
+        QCOMPARE(server.Received.mid(1), (QStringList{"proto 6", BluesQuery, "quit"}));
         QCOMPARE(log.Names, (QStringList{"Connect", "Disconnect", "DiscNotFound"}));
         QVERIFY(client->ErrorText().isEmpty());
     }
@@ -295,8 +337,19 @@ private slots:
     void serverList()
     {
         ScriptedCddbServer server;
-        Reply(server, "sites", "210 OK, site information follows\r\ngnudb.gnudb.org 8880 N000.00 W000.00 Random\r\n"
-                               "example.org 888 N1 W1 Other\r\n.\r\n");
+        // Level 3 and above name the protocol and an address; older servers
+        // do not. Lines that are no server are left out.
+        Reply(server, "sites", "210 OK, site information follows\r\n"
+                               "gnudb.gnudb.org cddbp 8880 - N000.00 W000.00 Random server\r\n"
+                               "gnudb.gnudb.org http 80 /~cddb/cddb.cgi N000.00 W000.00 Random server\r\n"
+                               "example.org 888 N1 W1 Old style\r\n"
+                               "evil\x1b[2J.example 8880 N1 W1 escape\r\n"
+                               "big.example cddbp 99999 - N1 W1 no port\r\n"
+                               "zero.example 0 N1 W1 no port\r\n"
+                               "only-a-host\r\n"
+                               "; 8880 rm\r\n"
+                               "\t\r\n"
+                               ".\r\n");
         quint16 closedPort;
         {
             ScriptedCddbServer closed;
@@ -315,8 +368,8 @@ private slots:
         QCOMPARE(log.Names, QStringList{"Connect"});
         QVERIFY(client->RequestServerList());
         QTRY_COMPARE(log.Count("ListCDDBServers"), 1);
-        QCOMPARE(client->ServerList(), (QStringList{"gnudb.gnudb.org 8880 N000.00 W000.00 Random",
-                                                    "example.org 888 N1 W1 Other"}));
+        QCOMPARE(client->ServerList(), (QStringList{"gnudb.gnudb.org 8880 N000.00 W000.00 Random server",
+                                                    "example.org 888 N1 W1 Old style"}));
         // kept open while nothing is asked: no wait to time out
         QTest::qWait(500);
         QVERIFY(client->Connected());
@@ -399,7 +452,7 @@ private slots:
         QTRY_COMPARE(server.Received.value(server.Received.size() - 1), lastReceived);
         QTRY_VERIFY(!client->Connected());
         QVERIFY(!client->Busy());
-        QVERIFY(!client->StatusWindow() || !client->StatusWindow()->isVisible());
+        QVERIFY(!client->StatusShown());
         QTest::qWait(30); // a late close notice must not report anything twice
         QCOMPARE(log.Count("Error"), 1);
         QVERIFY(log.Count("Disconnect") <= 1);
@@ -480,7 +533,7 @@ private slots:
         QVERIFY(!client->Busy() && !client->AwaitingReply());
         QCOMPARE(log.Names.last(), QStringLiteral("Disconnect"));
         QCOMPARE(log.Count("Error"), 0);
-        QVERIFY(!client->StatusWindow()->isVisible());
+        QVERIFY(!client->StatusShown());
         disconnect(abortOnQuery);
 
         ScriptedCddbServer server;
@@ -488,9 +541,9 @@ private slots:
         client->CDDBServerPort = server.Port();
         bool everShown = false;
         connect(client.get(), &TCDDBFreeDB::OnCommandSent, this,
-                [&] { everShown = everShown || client->StatusWindow()->isVisible(); });
+                [&] { everShown = everShown || client->StatusShown(); });
         client->QueryDisc();
-        QCOMPARE(server.Received.size(), 3);
+        QCOMPARE(server.Received.size(), 4);
         QVERIFY(!everShown);
         QVERIFY(client->SilentMode);
     }

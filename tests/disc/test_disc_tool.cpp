@@ -70,6 +70,19 @@ private slots:
         cue = DiscTest::SampleCueSheet(dir.path(), DiscTest::SampleFolder() + QStringLiteral("/rock/8608460b"));
     }
 
+    // The tool runs where no windows can: the disc core brings no Qt
+    // Widgets into it, neither directly nor through another library.
+    void toolNeedsNoWidgets()
+    {
+        QProcess ldd;
+        ldd.start(QStringLiteral("ldd"), {QStringLiteral(TARVIK_DISC_TOOL)});
+        QVERIFY(ldd.waitForFinished(30000));
+        QCOMPARE(ldd.exitCode(), 0);
+        const QString libraries = QString::fromLocal8Bit(ldd.readAllStandardOutput());
+        QVERIFY2(libraries.contains(QLatin1String("libQt6Network")), qPrintable(libraries));
+        QVERIFY2(!libraries.contains(QLatin1String("libQt6Widgets")), qPrintable(libraries));
+    }
+
     void commands_data()
     {
         QTest::addColumn<QStringList>("args");
@@ -142,6 +155,7 @@ private slots:
         QVERIFY(out.contains(QLatin1String("Multiple matches:\n  1. rock 8608460b Van Halen / Van Halen\n")));
         QVERIFY(server.Received.value(0).startsWith(QLatin1String("cddb hello me@example.org ")));
         QVERIFY(server.Received.value(0).endsWith(QLatin1String(" Tarvik 1.14")));
+        QCOMPARE(server.Received.value(1), QStringLiteral("proto 6"));
         if (read.isEmpty()) {
             QVERIFY(err.contains(QLatin1String("There is no match 3")));
             QVERIFY(!server.Received.join(' ').contains(QLatin1String("cddb read")));
@@ -149,6 +163,7 @@ private slots:
         }
         QVERIFY2(server.Received.contains(read), qPrintable(server.Received.join('|')));
         QVERIFY2(out.contains(QLatin1String("\n01. Runnin' With The Devil\n")), qPrintable(out));
+        QVERIFY2(out.contains(QLatin1String("\nYear: 1978\nGenre: Rock\n")), qPrintable(out));
         // The copy is named by the identifier asked for, in the chosen category.
         const QString saved = local.filePath(read.section(' ', 2, 2) + QLatin1Char('/') + read.section(' ', 3, 3));
         QVERIFY2(out.contains(QStringLiteral("Saved: ") + saved), qPrintable(out));
