@@ -60,9 +60,9 @@ int main(int argc, char *argv[])
     };
     w.FZoom = 1.0f;
     for (int i = 0; i < 20; ++i)
-        step(w.btnZoomIn);
+        step(w.findChild<QAction *>(QStringLiteral("btnZoomIn")));
     for (int i = 0; i < 20; ++i)
-        step(w.btnZoomOut);
+        step(w.findChild<QAction *>(QStringLiteral("btnZoomOut")));
     std::sort(steps.begin(), steps.end());
     double sum = 0;
     for (double s : steps)

@@ -6,7 +6,7 @@
 
 #include "VelImgUtils.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QFileInfo>
 #include <QElapsedTimer>
 #include <QImageReader>
@@ -71,7 +71,7 @@ TTiming Median(int runs, const std::function<void()> &f)
 int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    QGuiApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 9;
     // TARVIK_BENCH_DIR keeps the generated pictures for other tools.
     QTemporaryDir tmp;

@@ -5,7 +5,7 @@
 // Run: build/bench/elements/elements_demo [folder]   (default: the current one)
 
 #include "VelCDImageElement.h"
-#include "VelHandles.h"
+#include "TVelStretchHandle.h"
 #include "VelMeasureRoutines.h"
 #include "VelRotateLabel.h"
 

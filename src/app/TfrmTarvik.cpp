@@ -11,13 +11,13 @@
 #include "TVKRegistry.h"
 #include "TSelectionRect.h"
 #include "TVelDragDrop.h"
-#include "VelHandles.h"
+#include "TVelStretchHandle.h"
 #include "TVelFontCombo.h"
 #include "TVelPickColor.h"
-#include "VelColors.h"
+#include "DocumentColors.h"
 #include "TVelWinSpinEdit.h"
-#include "VelMeasureRoutines.h"
 #include "uCustomColors.h"
+#include "uPrintRoundLabel.h"
 #include "uResource.h"
 
 #include <QAction>
@@ -108,7 +108,7 @@ TfrmTarvik::TfrmTarvik(const QStringList &arguments, QWidget *parent)
 
     LocalizeMainWindow();
     assignHelpContexts();
-    connectCommands();
+    connectWidgets();
     FormCreate();
 }
 
@@ -125,7 +125,7 @@ void TfrmTarvik::FormCreate()
     // custom colours of the shared colour dialog
     const QList<TColor> custom = LoadCustomColors(CustomColorsIniPath());
     for (int i = 0; i < custom.size() && i < QColorDialog::customCount(); ++i)
-        QColorDialog::setCustomColor(i, TColorToQColor(custom[i]));
+        QColorDialog::setCustomColor(i, ColorToQColor(custom[i]));
     FFirstActivation = true;
 
     ShowHint(QString());
@@ -146,7 +146,7 @@ void TfrmTarvik::FormCreate()
     cmbApplyStyle->clear();
     cmbApplyStyle->addItems(styleNames);
 
-    LayoutAllSurfaces(this);
+    LayoutAllSurfaces();
     FCurrentFile.clear();
 
     // the Text tab's starting values
@@ -180,18 +180,9 @@ void TfrmTarvik::ReadLabelSettings()
 {
     // A stored value that cannot be read, or lies outside its range, is
     // replaced by the store and told in the settings report.
-    auto read = [](const char *name) { return static_cast<float>(TVKRegistry::ReadLabelSetting(QLatin1String(name))); };
-    CoverSettings.OuterDiameter = read("RoundLabel");
-    CoverSettings.InnerDiameter = read("InnerCircle");
-    CoverSettings.LabelsPerPage = VelMeasureRoutines::RoundEven(read("NumberPerPage"));
-    const char *xNames[3] = {"XMargin0", "XMargin1", "XMargin2"};
-    const char *yNames[3] = {"YMargin0", "YMargin1", "YMargin2"};
-    for (int i = 0; i < 3; ++i) {
-        CoverSettings.LabelXMargin[i] = read(xNames[i]);
-        CoverSettings.LabelYMargin[i] = read(yNames[i]);
-    }
-    FPrinterXOffset = read("XPrinterMargin");
-    FPrinterYOffset = read("YPrinterMargin");
+    ::ReadLabelSettings(CoverSettings);
+    FPrinterXOffset = static_cast<float>(TVKRegistry::ReadLabelSetting(QStringLiteral("XPrinterMargin")));
+    FPrinterYOffset = static_cast<float>(TVKRegistry::ReadLabelSetting(QStringLiteral("YPrinterMargin")));
 }
 
 void TfrmTarvik::FormActivate()
@@ -223,7 +214,7 @@ void TfrmTarvik::FormActivate()
 
 void TfrmTarvik::FormResize()
 {
-    LayoutAllSurfaces(this);
+    LayoutAllSurfaces();
 }
 
 bool TfrmTarvik::event(QEvent *e)
@@ -300,7 +291,7 @@ void TfrmTarvik::FormClose()
 {
     QList<TColor> custom;
     for (int i = 0; i < QColorDialog::customCount(); ++i)
-        custom.append(QColorToTColor(QColorDialog::customColor(i)));
+        custom.append(QColorToColor(QColorDialog::customColor(i)));
     SaveCustomColors(CustomColorsIniPath(), custom);
 }
 

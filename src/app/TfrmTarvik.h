@@ -4,10 +4,12 @@
 // buffer, zoom, file name) and wires commands to the units that do the work.
 // Its code is split by concern over TfrmTarvik_*.cpp.
 
+#include "AlignArithmetic.h"
 #include "CDDataTypes.h"
 #include "ElementRecords.h"
 #include "DocumentSlots.h"
 #include "History.h"
+#include "SurfaceGeometry.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -16,6 +18,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QAction;
 class QActionGroup;
@@ -70,7 +73,14 @@ public:
     std::array<QPointer<TVelCDImageElement>, ImageSlotCount> ImageSlots;
 
     // --- commands --------------------------------------------------------
-    void btnNewClick(QObject *sender);
+    // New: asks about a modified document, then empties it.
+    void btnNewClick();
+    // The document emptied without asking: no elements, no file name, no
+    // history, white surfaces (Open starts with it).
+    void NewDocument();
+    // The elements gone and the work buffer cleared; colours, file name and
+    // history stay (undo and redo rebuild from a snapshot after it).
+    void ClearElements();
     // Asked before the document is replaced or the window closes. True when
     // the document may go: it is unmodified, the user answered No, or
     // answered Yes and the save succeeded. False when the user cancelled, or
@@ -78,7 +88,8 @@ public:
     // stays as it is, still Modified, and the caller must stop.
     bool ConfirmDiscard();
     void btnOpenClick();
-    void btnSaveClick(QObject *sender);
+    // Save: under the document's name, or asking for one when it has none.
+    void btnSaveClick();
     void mnuCmClick();
     void mnuInchesClick();
     void mnuReassociateClick();
@@ -86,7 +97,8 @@ public:
     void mnuContentsClick();
     void mnuIndexClick();
     void mnuAboutClick();
-    void btnZoomOutClick(QObject *sender);
+    // One zoom step in or out (the zoom buttons); nothing at either end.
+    void ZoomView(TZoomStep step);
     void pagCoverChange();
     // Every element takes the current zoom: images first, then texts.
     void RezoomElements();
@@ -94,12 +106,17 @@ public:
     void DragDropFilesDropped(const QStringList &files);
 
     // --- colours ----------------------------------------------------------
-    void ApplyColor(TVelPickColor *picker);
+    // Colour `index` (TColorIndex) of the Colors tab's swatches shown on its
+    // surface; every swatch's colour is taken into CoverSettings.
+    void ApplyColor(int index);
     void ApplyColors();
 
     // --- cover view ------------------------------------------------------
-    void DisegnaCopertina(TSurfacePanel *panel, TShape *shadow, QObject *caller, float height, float width);
-    void LayoutAllSurfaces(QObject *caller);
+    // Whether laying out a surface that does not fit the view zooms out
+    // until it fits.
+    enum class TViewFit { ZoomOutToFit, KeepZoom };
+    void DisegnaCopertina(TSurfacePanel *panel, TShape *shadow, TViewFit fit, float height, float width);
+    void LayoutAllSurfaces();
     TSurfacePanel *ActiveSurfacePanel() const;
     void ShowSurface(TSurfaceCode code);
     // Shows a surface tab without the page-change handling.
@@ -224,7 +241,9 @@ public:
     void mnuRedoClick();
 
     // --- alignment, stacking, lock (TfrmTarvik_Arrange.cpp)
-    void btnLeftClick(QObject *sender);
+    // Aligns each selected element against its surface (the six
+    // alignment commands): one history step; the handle follows.
+    void AlignSelection(TAlignCommand command);
     void mnuPopAlignClick();
     void mnuPopBringtoFrontClick();
     void mnuPopSendtoBackClick();
@@ -253,7 +272,13 @@ public:
     void ShowImageProperties(TVelCDImageElement *element);
     void EmptyTxtInfos();
     void EmptyImgInfos();
-    void RepaintElement(QObject *sender);
+    // The property panel's fields, each of which changes one property of
+    // the selected texts.
+    enum class TPanelField {
+        Text, FontName, FontSize, FontColor, Bold, Italic, Underline, Strikeout,
+        Angle0, Angle90, Angle180, Angle270, Transparent, BackColor,
+    };
+    void RepaintElement(TPanelField field);
     void txtTextChange();
     void txtTextKeyUp(int key);
     void SpinXChange();
@@ -325,6 +350,9 @@ public:
     QMenu *mnuFile = nullptr, *mnuPreferences = nullptr, *mnuMetrics = nullptr, *mnuEdit = nullptr,
           *mnuInsert = nullptr, *mnuAlignment = nullptr, *mnuHorizontally = nullptr,
           *mnuVertically = nullptr, *mnuHelp = nullptr;
+    // One action per command, shared by the menu, the toolbar and the pop-up
+    // menu (TfrmTarvik_Commands.cpp); the toolbar's buttons carry the
+    // design's btn names.
     QAction *mnuNew = nullptr, *mnuOpen = nullptr, *mnuSave = nullptr, *mnuSaveAs = nullptr,
             *mnuPrinterSetup = nullptr, *mnuPrint = nullptr, *mnuCm = nullptr, *mnuInches = nullptr,
             *mnuDefaultstyles = nullptr, *mnuReassociate = nullptr, *mnuRoundLabel = nullptr,
@@ -335,16 +363,11 @@ public:
             *mnuInsertImage = nullptr, *mnuLeft = nullptr, *mnuCenter = nullptr, *mnuRight = nullptr,
             *mnuTop = nullptr, *mnuMiddle = nullptr, *mnuBottom = nullptr, *mnuContents = nullptr,
             *mnuIndex = nullptr, *mnuAbout = nullptr, *mnuPrintPreview = nullptr, *mnuExportPdf = nullptr;
-    QAction *mnuPopCut = nullptr, *mnuPopCopy = nullptr, *mnuPopPaste = nullptr, *mnuPopDelete = nullptr,
-            *mnuPopBringtoFront = nullptr, *mnuPopSendtoBack = nullptr, *mnuPopAlign = nullptr;
-    // Tool buttons
-    QAction *btnNew = nullptr, *btnOpen = nullptr, *btnSave = nullptr, *btnPrint = nullptr,
-            *btnInsertText = nullptr, *btnImage = nullptr, *btnUndo = nullptr, *btnCopy = nullptr,
-            *btnCut = nullptr, *btnPaste = nullptr, *btnDelete = nullptr, *btnSelect = nullptr,
-            *btnSelectNone = nullptr, *btnZoomIn = nullptr, *btnZoomOut = nullptr,
-            *btnBringToFront = nullptr, *btnSendToBack = nullptr, *btnLeft = nullptr, *btnCenter = nullptr,
-            *btnRight = nullptr, *btnTop = nullptr, *btnMiddle = nullptr, *btnBottom = nullptr,
-            *btnEditWizard = nullptr, *btnWizard = nullptr, *btnHelp = nullptr;
+    // The pop-up menu's Cut, Copy and Paste, whose states differ from the
+    // Edit menu's; its other items are the Edit menu's actions.
+    QAction *mnuPopCut = nullptr, *mnuPopCopy = nullptr, *mnuPopPaste = nullptr;
+    // Commands only the toolbar has.
+    QAction *btnSelect = nullptr, *btnZoomIn = nullptr, *btnZoomOut = nullptr, *btnEditWizard = nullptr;
 
 protected:
     bool event(QEvent *event) override;
@@ -355,8 +378,17 @@ protected:
 private:
     // construction (TfrmTarvik_Ui.cpp)
     void createActions();
+    void addCommand(QAction *&action, const char *name, const char *icon, const std::function<void()> &handler);
     void createMenus();
     void createToolbar();
+    // The toolbar's buttons: the design's name of each, the command's action
+    // and its hint's string id; an entry without an action is a separator.
+    struct TToolButtonDef {
+        const char *Name;
+        QAction *Action;
+        int HintId;
+    };
+    std::vector<TToolButtonDef> ToolbarButtons() const;
     void createPropertyPanel();
     QWidget *createTextPage();
     QWidget *createImagePage();
@@ -365,7 +397,7 @@ private:
     void createStatusBar();
     void assignHelpContexts();
     bool menuHelpFilter(QObject *watched, QEvent *event);
-    void connectCommands();
+    void connectWidgets();
 
     // life cycle (TfrmTarvik.cpp)
     void FormCreate();

@@ -2,35 +2,20 @@
 
 #include "TfrmTarvik.h"
 
-#include "Align.h"
+#include "TfrmAlignment.h"
 #include "AlignArithmetic.h"
 #include "DocumentSlots.h"
 #include "ImageOrder.h"
 #include "TSurfacePanel.h"
 #include "VelCDImageElement.h"
-#include "VelHandles.h"
+#include "TVelStretchHandle.h"
 #include "VelRotateLabel.h"
 
 #include <QAction>
 
-void TfrmTarvik::btnLeftClick(QObject *sender)
+void TfrmTarvik::AlignSelection(TAlignCommand command)
 {
     if (!HasSelection())
-        return;
-    TAlignCommand command;
-    if (sender == btnLeft || sender == mnuLeft)
-        command = TAlignCommand::Left;
-    else if (sender == btnCenter || sender == mnuCenter)
-        command = TAlignCommand::Center;
-    else if (sender == btnRight || sender == mnuRight)
-        command = TAlignCommand::Right;
-    else if (sender == btnTop || sender == mnuTop)
-        command = TAlignCommand::Top;
-    else if (sender == btnMiddle || sender == mnuMiddle)
-        command = TAlignCommand::Middle;
-    else if (sender == btnBottom || sender == mnuBottom)
-        command = TAlignCommand::Bottom;
-    else
         return;
     RecordHistory();
     for (QWidget *e : Selection())

@@ -9,7 +9,7 @@
 #include "TShape.h"
 #include "TVKRegistry.h"
 #include "TVelPickColor.h"
-#include "VelColors.h"
+#include "DocumentColors.h"
 #include "TVelWinSpinEdit.h"
 #include "uResource.h"
 
@@ -17,26 +17,29 @@
 #include <QLineEdit>
 #include <QTabWidget>
 
-void TfrmTarvik::btnNewClick(QObject *sender)
+void TfrmTarvik::btnNewClick()
 {
-    const bool fromNewCommand = sender == mnuNew || sender == btnNew;
-    if (fromNewCommand && !ConfirmDiscard())
-        return;
+    if (ConfirmDiscard())
+        NewDocument();
+}
+
+void TfrmTarvik::ClearElements()
+{
     // Undo and redo clear the elements this way before rebuilding them from
     // a snapshot; snapshots hold neither colours nor the file name, so those
     // stay as they are.
-    const bool fromHistory = sender == mnuUndo || sender == btnUndo || sender == mnuRedo;
-    if (!fromHistory)
-        btnEditWizard->setEnabled(false);
     pnlFrontCoverClick();
     ClearDocumentRecord(DocumentRecord);
     DestroyAllElements();
-    if (fromHistory)
-        return;
+}
+
+void TfrmTarvik::NewDocument()
+{
+    btnEditWizard->setEnabled(false);
+    ClearElements();
     FCurrentFile.clear();
     History.Clear();
     mnuUndo->setEnabled(false);
-    btnUndo->setEnabled(false);
     mnuRedo->setEnabled(false);
     SetCoverPage(TabFrontCover);
     pagEdit->setCurrentWidget(tabText);
@@ -65,7 +68,7 @@ bool TfrmTarvik::ConfirmDiscard()
     }
 }
 
-void TfrmTarvik::ApplyColor(TVelPickColor *picker)
+void TfrmTarvik::ApplyColor(int index)
 {
     const std::array<TVelPickColor *, 7> pickers = {shColorFront, shColorInside, shColorBack, shColorLeft,
                                                     shColorRight, shColorLabel, shColorLines};
@@ -73,20 +76,30 @@ void TfrmTarvik::ApplyColor(TVelPickColor *picker)
         CoverSettings.Colors[i] = pickers[i]->color();
 
     const TColor *c = CoverSettings.Colors.data();
-    if (picker == shColorFront) {
-        pnlFrontCover->setBackgroundColor(TColorToQColor(c[ciFront]));
-    } else if (picker == shColorInside) {
-        pnlInsideCover->setBackgroundColor(TColorToQColor(c[ciInside]));
-    } else if (picker == shColorBack || picker == shColorLeft || picker == shColorRight) {
-        pnlBackCover->setBackgroundColor(TColorToQColor(c[ciBack]));
-        pnlBackCover->setSpineColors(TColorToQColor(c[ciLeftSpine]), TColorToQColor(c[ciRightSpine]));
-    } else if (picker == shColorLabel) {
-        pnlRoundLabel->outerCircle()->setBrushColor(TColorToQColor(c[ciRoundLabel]));
-    } else if (picker == shColorLines) {
+    switch (index) {
+    case ciFront:
+        pnlFrontCover->setBackgroundColor(ColorToQColor(c[ciFront]));
+        break;
+    case ciInside:
+        pnlInsideCover->setBackgroundColor(ColorToQColor(c[ciInside]));
+        break;
+    case ciBack:
+    case ciLeftSpine:
+    case ciRightSpine:
+        pnlBackCover->setBackgroundColor(ColorToQColor(c[ciBack]));
+        pnlBackCover->setSpineColors(ColorToQColor(c[ciLeftSpine]), ColorToQColor(c[ciRightSpine]));
+        break;
+    case ciRoundLabel:
+        pnlRoundLabel->outerCircle()->setBrushColor(ColorToQColor(c[ciRoundLabel]));
+        break;
+    case ciLines:
         for (TShape *line : {pnlBackCover->lineLeft(), pnlBackCover->lineRight()}) {
-            line->setPenColor(TColorToQColor(c[ciLines]));
-            line->setBrushColor(TColorToQColor(c[ciLines]));
+            line->setPenColor(ColorToQColor(c[ciLines]));
+            line->setBrushColor(ColorToQColor(c[ciLines]));
         }
+        break;
+    default:
+        break;
     }
 }
 
@@ -96,8 +109,8 @@ void TfrmTarvik::ApplyColors()
                                                     shColorRight, shColorLabel, shColorLines};
     for (int i = 0; i < 7; ++i)
         pickers[i]->setColorSilently(CoverSettings.Colors[i]);
-    for (TVelPickColor *p : {shColorFront, shColorBack, shColorInside, shColorLabel, shColorLines})
-        ApplyColor(p);
+    for (int index : {ciFront, ciBack, ciInside, ciRoundLabel, ciLines})
+        ApplyColor(index);
 }
 
 void TfrmTarvik::mnuInchesClick()

@@ -13,7 +13,7 @@
 #include "TVelPickColor.h"
 #include "TVelWinSpinEdit.h"
 #include "VelCDImageElement.h"
-#include "VelHandles.h"
+#include "TVelStretchHandle.h"
 #include "VelImgUtils.h"
 #include "VelMeasureRoutines.h"
 #include "VelRotateLabel.h"

@@ -4,6 +4,7 @@
 
 #include "DocumentFile.h"
 #include "DocumentSlots.h"
+#include "DroppedFiles.h"
 #include "MessageBoxes.h"
 #include "TTarvikApplication.h"
 #include "TVKRegistry.h"
@@ -34,9 +35,9 @@ QString folderOf(const QString &path)
 
 } // namespace
 
-void TfrmTarvik::btnSaveClick(QObject *sender)
+void TfrmTarvik::btnSaveClick()
 {
-    SaveDocument(sender == mnuSaveAs || FCurrentFile.isEmpty());
+    SaveDocument(FCurrentFile.isEmpty());
 }
 
 QString TfrmTarvik::AskSaveFileName()
@@ -164,7 +165,7 @@ bool TfrmTarvik::OpenDocument(const QString &path)
         MessageBoxes::ShowError(this, read.UserMessage);
         return false;
     }
-    btnNewClick(nullptr);
+    NewDocument();
     FCurrentFile = path;
     if (!read.ok()) {
         // No file of that name: a new, empty document that will be saved
@@ -208,7 +209,6 @@ bool TfrmTarvik::OpenDocument(const QString &path)
     pagCoverChange();
     History.Clear();
     mnuUndo->setEnabled(false);
-    btnUndo->setEnabled(false);
     mnuRedo->setEnabled(false);
     Modified = relinked;
     UpdateCaption();
@@ -315,4 +315,28 @@ void TfrmTarvik::RestoreImageStacking()
 void TfrmTarvik::ExceptionLogOnly(const QString &message)
 {
     TTarvikApplication::LogError(message);
+}
+
+void TfrmTarvik::DragDropFilesDropped(const QStringList &files)
+{
+    for (const QString &path : files) {
+        switch (DroppedFiles::Classify(path)) {
+        case DroppedFiles::TDropKind::Stop:
+            return;
+        case DroppedFiles::TDropKind::Picture:
+            if (InsertImageFile(path) >= 0)
+                Modified = true;
+            break;
+        case DroppedFiles::TDropKind::Document:
+            OpenDocument(path);
+            break;
+        case DroppedFiles::TDropKind::Unknown: {
+            QString text = Str(2725);
+            if (text.isEmpty())
+                text = QStringLiteral("Sorry, the dropped file format is unknown!");
+            MessageBoxes::ShowMessage(this, text + QLatin1Char('\n') + QLatin1Char('(') + path + QLatin1Char(')'));
+            break;
+        }
+        }
+    }
 }

@@ -10,8 +10,8 @@
 #include "TSurfacePanel.h"
 #include "TVelWinSpinEdit.h"
 #include "VelCDImageElement.h"
-#include "VelColors.h"
-#include "VelHandles.h"
+#include "DocumentColors.h"
+#include "TVelStretchHandle.h"
 #include "VelImgUtils.h"
 #include "VelMeasureRoutines.h"
 
@@ -197,7 +197,7 @@ QImage TfrmTarvik::RoundLabelImage(const QImage &picture, bool keepProportions) 
         : picture;
     const int outer = InchesToScreenPixels(CoverSettings.OuterDiameter, HighestViewZoom);
     const int inner = InchesToScreenPixels(CoverSettings.InnerDiameter, HighestViewZoom);
-    return RoundLabelPicture(square, outer, inner, TColorToQColor(CoverSettings.Colors[ciLines]));
+    return RoundLabelPicture(square, outer, inner, ColorToQColor(CoverSettings.Colors[ciLines]));
 }
 
 void TfrmTarvik::NormalizeLayers(TVelCDImageElement *img)

@@ -5,7 +5,7 @@
 #include "DocumentSlots.h"
 #include "TSurfacePanel.h"
 #include "VelCDImageElement.h"
-#include "VelHandles.h"
+#include "TVelStretchHandle.h"
 #include "VelRotateLabel.h"
 
 #include <QAction>
@@ -35,7 +35,6 @@ void TfrmTarvik::RecordHistory()
     History.RecordHistory(CurrentSnapshot());
     ++HistorySnapshots;
     mnuUndo->setEnabled(true);
-    btnUndo->setEnabled(true);
     mnuRedo->setEnabled(false);
 }
 
@@ -65,13 +64,12 @@ void TfrmTarvik::mnuUndoClick()
         return;
     mnuRedo->setEnabled(true);
     ClearDocumentRecord(DocumentRecord);
-    btnNewClick(mnuUndo);
+    ClearElements();
     s->CopyTo(DocumentRecord);
     SuppressHistory = true;
     rebuildFromRecord(true);
     SuppressHistory = false;
     mnuUndo->setEnabled(History.CanUndo());
-    btnUndo->setEnabled(History.CanUndo());
     Modified = true;
 }
 
@@ -84,7 +82,7 @@ void TfrmTarvik::mnuRedoClick()
         return;
     SuppressHistory = true;
     const TSurfaceCode shown = SurfaceCodeOf(ActiveSurfacePanel());
-    btnNewClick(mnuRedo);
+    ClearElements();
     s->CopyTo(DocumentRecord);
     rebuildFromRecord(false);
     SuppressHistory = false;

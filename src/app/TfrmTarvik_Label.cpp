@@ -22,7 +22,7 @@ void TfrmTarvik::mnuRoundLabelClick()
         return;
     CoverSettings.OuterDiameter = dialog.OuterDiameter();
     CoverSettings.InnerDiameter = dialog.InnerDiameter();
-    DisegnaCopertina(pnlRoundLabel, ShadowRoundLabel, &dialog, CoverSettings.OuterDiameter,
+    DisegnaCopertina(pnlRoundLabel, ShadowRoundLabel, TViewFit::ZoomOutToFit, CoverSettings.OuterDiameter,
                      CoverSettings.OuterDiameter);
     // A picture fitted to the label is masked for the label's size: it is
     // made again from its file for the new one.

@@ -8,7 +8,7 @@
 #include "TVelPickColor.h"
 #include "TVelWinSpinEdit.h"
 #include "VelCDImageElement.h"
-#include "VelHandles.h"
+#include "TVelStretchHandle.h"
 #include "VelMeasureRoutines.h"
 #include "VelRotateLabel.h"
 
@@ -115,7 +115,7 @@ void TfrmTarvik::EmptyImgInfos()
     PanelUpdating = was;
 }
 
-void TfrmTarvik::RepaintElement(QObject *sender)
+void TfrmTarvik::RepaintElement(TPanelField field)
 {
     if (PanelUpdating)
         return;
@@ -131,7 +131,7 @@ void TfrmTarvik::RepaintElement(QObject *sender)
 
     // A size that is not a whole number changes nothing and is reported.
     int size = 0;
-    if (sender == cmbFontSize) {
+    if (field == TPanelField::FontSize) {
         bool ok = false;
         size = cmbFontSize->currentText().trimmed().toInt(&ok);
         if (!ok || size <= 0) {
@@ -140,46 +140,61 @@ void TfrmTarvik::RepaintElement(QObject *sender)
         }
     }
 
-    const QList<QObject *> recorded = {cmbFontName, cmbFontSize, shColor, btnBold, btnItalic, btnUnderline,
-                                       btnStrikeout, rb0, rb90, rb180, rb270, shBackColor, chkTransparent};
-    if (recorded.contains(sender) && !texts.isEmpty())
+    // Typing is recorded when the text is made; every other field takes a
+    // snapshot of its own.
+    if (field != TPanelField::Text && !texts.isEmpty())
         RecordHistory();
 
     for (TVelRotateLabel *t : texts) {
         QFont f = t->font();
-        if (sender == txtText) {
+        switch (field) {
+        case TPanelField::Text:
             t->SetCaption(txtText->text());
-        } else if (sender == cmbFontName) {
+            break;
+        case TPanelField::FontName:
             f.setFamily(cmbFontName->fontName());
             t->setFont(f);
-        } else if (sender == cmbFontSize) {
+            break;
+        case TPanelField::FontSize:
             t->SetRealFontSize(size);
-        } else if (sender == shColor) {
+            break;
+        case TPanelField::FontColor:
             t->SetFontColor(shColor->color());
-        } else if (sender == btnBold) {
+            break;
+        case TPanelField::Bold:
             f.setBold(btnBold->isChecked());
             t->setFont(f);
-        } else if (sender == btnItalic) {
+            break;
+        case TPanelField::Italic:
             f.setItalic(btnItalic->isChecked());
             t->setFont(f);
-        } else if (sender == btnUnderline) {
+            break;
+        case TPanelField::Underline:
             f.setUnderline(btnUnderline->isChecked());
             t->setFont(f);
-        } else if (sender == btnStrikeout) {
+            break;
+        case TPanelField::Strikeout:
             f.setStrikeOut(btnStrikeout->isChecked());
             t->setFont(f);
-        } else if (sender == rb0) {
+            break;
+        case TPanelField::Angle0:
             t->SetAngle(360);
-        } else if (sender == rb90) {
+            break;
+        case TPanelField::Angle90:
             t->SetAngle(90);
-        } else if (sender == rb180) {
+            break;
+        case TPanelField::Angle180:
             t->SetAngle(180);
-        } else if (sender == rb270) {
+            break;
+        case TPanelField::Angle270:
             t->SetAngle(270);
-        } else if (sender == chkTransparent) {
+            break;
+        case TPanelField::Transparent:
             t->SetTransparent(chkTransparent->isChecked());
-        } else if (sender == shBackColor) {
+            break;
+        case TPanelField::BackColor:
             t->SetColor(shBackColor->color());
+            break;
         }
     }
     if (HasSelection()) {
@@ -200,7 +215,7 @@ void TfrmTarvik::txtTextChange()
     if (PanelUpdating)
         return;
     if (Selection().size() == 1 && qobject_cast<TVelRotateLabel *>(Selection().first())) {
-        RepaintElement(txtText);
+        RepaintElement(TPanelField::Text);
     } else if (!txtText->text().isEmpty()) {
         // Typing into an empty panel creates the text at the first
         // keystroke; several selected elements are let go first.
@@ -331,18 +346,17 @@ void TfrmTarvik::tmrDisableTimer()
     if (isWindowModified() != Modified)
         setWindowModified(Modified);
     const bool sel = HasSelection();
-    for (QAction *a : {btnLeft, btnCenter, btnRight, btnTop, btnMiddle, btnBottom, btnBringToFront,
-                       btnSendToBack, btnDelete, mnuDelete, mnuBringtofront, mnuSendtoBack, mnuAlign})
+    for (QAction *a : {mnuLeft, mnuCenter, mnuRight, mnuTop, mnuMiddle, mnuBottom, mnuDelete, mnuBringtofront,
+                       mnuSendtoBack, mnuAlign})
         setIfDifferent(a, sel);
     setIfDifferent(mnuAlignment->menuAction(), sel);
 
     const QMimeData *mime = QApplication::clipboard()->mimeData();
     const bool paste = mime && (mime->hasText() || mime->hasFormat(ElementMimeType));
-    setIfDifferent(btnPaste, paste);
     setIfDifferent(mnuPaste, paste);
 
     const bool copy = txtText->hasFocus() ? txtText->hasSelectedText() : sel;
-    for (QAction *a : {btnCopy, btnCut, mnuCopy, mnuCut})
+    for (QAction *a : {mnuCopy, mnuCut})
         setIfDifferent(a, copy);
 
     const bool fitted = sel && pagEdit->currentWidget() == TabImage && cmbFitTo->currentIndex() != 0;
@@ -360,10 +374,6 @@ void TfrmTarvik::txtMenuPopup()
     const bool sel = HasSelection();
     mnuPopCut->setEnabled(sel);
     mnuPopCopy->setEnabled(sel);
-    mnuPopDelete->setEnabled(sel && mnuDelete->isEnabled());
-    mnuPopAlign->setEnabled(sel && mnuAlign->isEnabled());
-    mnuPopSendtoBack->setEnabled(sel && mnuSendtoBack->isEnabled());
-    mnuPopBringtoFront->setEnabled(sel && mnuBringtofront->isEnabled());
     const QMimeData *mime = QApplication::clipboard()->mimeData();
     mnuPopPaste->setEnabled(mime && mime->hasFormat(ElementMimeType));
 }

@@ -7,7 +7,7 @@
 #include "TSurfacePanel.h"
 #include "TVelWinSpinEdit.h"
 #include "VelCDImageElement.h"
-#include "VelHandles.h"
+#include "TVelStretchHandle.h"
 #include "VelRotateLabel.h"
 
 #include <QAction>

@@ -74,14 +74,16 @@ void TfrmTarvik::LoadStyleValue(int n)
 
     // 3. the style reaches the selection through the panel's own handling
     if (HasSelection()) {
-        for (QObject *sender : std::initializer_list<QObject *>{cmbFontName, cmbFontSize, shColor, btnBold, btnItalic,
-                                                                btnUnderline, btnStrikeout})
-            RepaintElement(sender);
-        for (QRadioButton *rb : {rb0, rb90, rb180, rb270})
-            if (rb->isChecked())
-                RepaintElement(rb);
-        RepaintElement(chkTransparent);
-        RepaintElement(shBackColor);
+        using F = TPanelField;
+        for (F field : {F::FontName, F::FontSize, F::FontColor, F::Bold, F::Italic, F::Underline, F::Strikeout})
+            RepaintElement(field);
+        const std::pair<QRadioButton *, F> angles[] = {
+            {rb0, F::Angle0}, {rb90, F::Angle90}, {rb180, F::Angle180}, {rb270, F::Angle270}};
+        for (const auto &[radio, field] : angles)
+            if (radio->isChecked())
+                RepaintElement(field);
+        RepaintElement(F::Transparent);
+        RepaintElement(F::BackColor);
     }
 
     // 4, 5. the position, when the style has one
@@ -101,7 +103,7 @@ void TfrmTarvik::LoadStyleValue(int n)
         }
         SpinY->setValue(show(top));
         rb90->setChecked(true);
-        RepaintElement(rb90);
+        RepaintElement(TPanelField::Angle90);
     }
 
     // 7.

@@ -1,9 +1,10 @@
-// Building the main window's components: actions, menus, toolbar, property
-// panel, cover view, status bar.
+// Building the main window's components: menus, toolbar, property panel,
+// cover view, status bar, and the connections of their widgets.
 
 #include "TfrmTarvik.h"
 
 #include "TShape.h"
+#include "TVelStretchHandle.h"
 #include "TSurfacePanel.h"
 #include "TVelDragDrop.h"
 #include "TVelFontCombo.h"
@@ -11,8 +12,10 @@
 #include "TVelWinSpinEdit.h"
 #include "uResource.h"
 
+#include <QAbstractButton>
 #include <QAction>
-#include <QActionGroup>
+#include <QApplication>
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
@@ -26,6 +29,8 @@
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolBar>
@@ -34,14 +39,25 @@
 
 namespace {
 
-QAction *makeAction(QObject *owner, const char *name, const QString &iconName = {})
+// Tool buttons tell their command's hint in the status bar while the mouse
+// is over them; the menu items of the same commands leave the status bar's
+// own text, as the status tip of an action would not.
+class TButtonHints : public QObject
 {
-    auto *a = new QAction(owner);
-    a->setObjectName(QLatin1String(name));
-    if (!iconName.isEmpty())
-        a->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(iconName)));
-    return a;
-}
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Enter || event->type() == QEvent::Leave)
+            if (auto *button = qobject_cast<QToolButton *>(watched); button && button->defaultAction()) {
+                QStatusTipEvent tip(event->type() == QEvent::Enter ? button->defaultAction()->toolTip() : QString());
+                QCoreApplication::sendEvent(button, &tip);
+            }
+        return QObject::eventFilter(watched, event);
+    }
+};
 
 QToolButton *makeToggle(QWidget *parent, const char *name, const QString &icon)
 {
@@ -55,116 +71,6 @@ QToolButton *makeToggle(QWidget *parent, const char *name, const QString &icon)
 }
 
 } // namespace
-
-void TfrmTarvik::createActions()
-{
-    // menu items
-    mnuNew = makeAction(this, "mnuNew", QStringLiteral("new"));
-    mnuOpen = makeAction(this, "mnuOpen", QStringLiteral("open"));
-    mnuSave = makeAction(this, "mnuSave", QStringLiteral("save"));
-    mnuSaveAs = makeAction(this, "mnuSaveAs");
-    mnuPrinterSetup = makeAction(this, "mnuPrinterSetup");
-    mnuPrint = makeAction(this, "mnuPrint", QStringLiteral("print"));
-    mnuPrintPreview = makeAction(this, "mnuPrintPreview");
-    mnuExportPdf = makeAction(this, "mnuExportPdf");
-    mnuCm = makeAction(this, "mnuCm");
-    mnuInches = makeAction(this, "mnuInches");
-    mnuDefaultstyles = makeAction(this, "mnuDefaultstyles");
-    mnuReassociate = makeAction(this, "mnuReassociate");
-    mnuRoundLabel = makeAction(this, "mnuRoundLabel");
-    mnuExit = makeAction(this, "mnuExit");
-    mnuUndo = makeAction(this, "mnuUndo", QStringLiteral("undo"));
-    mnuRedo = makeAction(this, "mnuRedo", QStringLiteral("redo"));
-    mnuCut = makeAction(this, "mnuCut", QStringLiteral("cut"));
-    mnuCopy = makeAction(this, "mnuCopy", QStringLiteral("copy"));
-    mnuPaste = makeAction(this, "mnuPaste", QStringLiteral("paste"));
-    mnuDelete = makeAction(this, "mnuDelete", QStringLiteral("delete"));
-    mnuBringtofront = makeAction(this, "mnuBringtofront", QStringLiteral("bring-to-front"));
-    mnuSendtoBack = makeAction(this, "mnuSendtoBack", QStringLiteral("send-to-back"));
-    mnuAlign = makeAction(this, "mnuAlign");
-    mnuLockcomponents = makeAction(this, "mnuLockcomponents");
-    mnuLockcomponents->setCheckable(true);
-    mnuSelectnone = makeAction(this, "mnuSelectnone", QStringLiteral("select-none"));
-    mnuUseTarvikWizard = makeAction(this, "mnuUseTarvikWizard", QStringLiteral("wizard"));
-    mnuInsertText = makeAction(this, "mnuInsertText", QStringLiteral("insert-text"));
-    mnuInsertImage = makeAction(this, "mnuInsertImage", QStringLiteral("insert-image"));
-    mnuLeft = makeAction(this, "mnuLeft", QStringLiteral("align-left"));
-    mnuCenter = makeAction(this, "mnuCenter", QStringLiteral("align-center"));
-    mnuRight = makeAction(this, "mnuRight", QStringLiteral("align-right"));
-    mnuTop = makeAction(this, "mnuTop", QStringLiteral("align-top"));
-    mnuMiddle = makeAction(this, "mnuMiddle", QStringLiteral("align-middle"));
-    mnuBottom = makeAction(this, "mnuBottom", QStringLiteral("align-bottom"));
-    mnuContents = makeAction(this, "mnuContents", QStringLiteral("help"));
-    mnuIndex = makeAction(this, "mnuIndex");
-    mnuAbout = makeAction(this, "mnuAbout");
-
-    mnuCm->setCheckable(true);
-    mnuInches->setCheckable(true);
-    FUnitGroup = new QActionGroup(this);
-    FUnitGroup->addAction(mnuCm);
-    FUnitGroup->addAction(mnuInches);
-    mnuCm->setChecked(true);
-
-    mnuNew->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    mnuOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    mnuSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    mnuPrint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    mnuUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    mnuCut->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
-    mnuCopy->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
-    mnuPaste->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
-    mnuDelete->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete));
-    mnuUseTarvikWizard->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
-    // The window's shortcuts win over the text field's own Ctrl+Z and
-    // clipboard keys: the commands themselves look at the focused field.
-    for (QAction *a : {mnuUndo, mnuCut, mnuCopy, mnuPaste})
-        a->setShortcutContext(Qt::WindowShortcut);
-
-    // pop-up menu items
-    mnuPopCut = makeAction(this, "mnuPopCut", QStringLiteral("cut"));
-    mnuPopCopy = makeAction(this, "mnuPopCopy", QStringLiteral("copy"));
-    mnuPopPaste = makeAction(this, "mnuPopPaste", QStringLiteral("paste"));
-    mnuPopDelete = makeAction(this, "mnuPopDelete", QStringLiteral("delete"));
-    mnuPopBringtoFront = makeAction(this, "mnuPopBringtoFront", QStringLiteral("bring-to-front"));
-    mnuPopSendtoBack = makeAction(this, "mnuPopSendtoBack", QStringLiteral("send-to-back"));
-    mnuPopAlign = makeAction(this, "mnuPopAlign");
-
-    // tool buttons
-    btnNew = makeAction(this, "btnNew", QStringLiteral("new"));
-    btnOpen = makeAction(this, "btnOpen", QStringLiteral("open"));
-    btnSave = makeAction(this, "btnSave", QStringLiteral("save"));
-    btnPrint = makeAction(this, "btnPrint", QStringLiteral("print"));
-    btnInsertText = makeAction(this, "btnInsertText", QStringLiteral("insert-text"));
-    btnImage = makeAction(this, "btnImage", QStringLiteral("insert-image"));
-    btnUndo = makeAction(this, "btnUndo", QStringLiteral("undo"));
-    btnCopy = makeAction(this, "btnCopy", QStringLiteral("copy"));
-    btnCut = makeAction(this, "btnCut", QStringLiteral("cut"));
-    btnPaste = makeAction(this, "btnPaste", QStringLiteral("paste"));
-    btnDelete = makeAction(this, "btnDelete", QStringLiteral("delete"));
-    btnSelect = makeAction(this, "btnSelect", QStringLiteral("select"));
-    btnSelect->setCheckable(true);
-    btnSelectNone = makeAction(this, "btnSelectNone", QStringLiteral("select-none"));
-    btnZoomIn = makeAction(this, "btnZoomIn", QStringLiteral("zoom-in"));
-    btnZoomOut = makeAction(this, "btnZoomOut", QStringLiteral("zoom-out"));
-    btnBringToFront = makeAction(this, "btnBringToFront", QStringLiteral("bring-to-front"));
-    btnSendToBack = makeAction(this, "btnSendToBack", QStringLiteral("send-to-back"));
-    btnLeft = makeAction(this, "btnLeft", QStringLiteral("align-left"));
-    btnCenter = makeAction(this, "btnCenter", QStringLiteral("align-center"));
-    btnRight = makeAction(this, "btnRight", QStringLiteral("align-right"));
-    btnTop = makeAction(this, "btnTop", QStringLiteral("align-top"));
-    btnMiddle = makeAction(this, "btnMiddle", QStringLiteral("align-middle"));
-    btnBottom = makeAction(this, "btnBottom", QStringLiteral("align-bottom"));
-    btnEditWizard = makeAction(this, "btnEditWizard", QStringLiteral("return-wizard"));
-    btnEditWizard->setEnabled(false);
-    btnWizard = makeAction(this, "btnWizard", QStringLiteral("wizard"));
-    btnHelp = makeAction(this, "btnHelp", QStringLiteral("help"));
-
-    // Commands that have no work behind them until their part of the program
-    // exists stay visible but disabled, so nothing pretends to work.
-    for (QAction *a : {mnuUndo,
-                       mnuRedo, btnUndo, mnuUseTarvikWizard, btnWizard})
-        a->setEnabled(false);
-}
 
 void TfrmTarvik::createMenus()
 {
@@ -241,11 +147,11 @@ void TfrmTarvik::createMenus()
     txtMenu->addAction(mnuPopCut);
     txtMenu->addAction(mnuPopCopy);
     txtMenu->addAction(mnuPopPaste);
-    txtMenu->addAction(mnuPopDelete);
+    txtMenu->addAction(mnuDelete);
     txtMenu->addSeparator();
-    txtMenu->addAction(mnuPopAlign);
-    txtMenu->addAction(mnuPopBringtoFront);
-    txtMenu->addAction(mnuPopSendtoBack);
+    txtMenu->addAction(mnuAlign);
+    txtMenu->addAction(mnuBringtofront);
+    txtMenu->addAction(mnuSendtoBack);
 }
 
 void TfrmTarvik::createToolbar()
@@ -259,18 +165,37 @@ void TfrmTarvik::createToolbar()
     // Flat buttons packed closely, so the whole bar fits the 800-pixel window.
     TarvikDock->setStyleSheet(QStringLiteral("QToolBar { spacing: 0px; padding: 1px; }"
                                              "QToolButton { padding: 1px; margin: 0px; }"));
-    const QList<QList<QAction *>> groups = {
-        {btnNew, btnOpen, btnSave, btnPrint},
-        {btnInsertText, btnImage, btnUndo, btnCopy, btnCut, btnPaste, btnDelete},
-        {btnSelect, btnSelectNone, btnZoomIn, btnZoomOut, btnBringToFront, btnSendToBack},
-        {btnLeft, btnCenter, btnRight, btnTop, btnMiddle, btnBottom},
-        {btnEditWizard, btnWizard, btnHelp},
-    };
-    for (int g = 0; g < groups.size(); ++g) {
-        if (g > 0)
+    auto *hints = new TButtonHints(TarvikDock);
+    for (const TToolButtonDef &def : ToolbarButtons()) {
+        if (!def.Action) {
             TarvikDock->addSeparator();
-        TarvikDock->addActions(groups[g]);
+            continue;
+        }
+        TarvikDock->addAction(def.Action);
+        QWidget *button = TarvikDock->widgetForAction(def.Action);
+        button->setObjectName(QLatin1String(def.Name));
+        button->installEventFilter(hints);
     }
+}
+
+std::vector<TfrmTarvik::TToolButtonDef> TfrmTarvik::ToolbarButtons() const
+{
+    // Left to right; an entry without an action is a separator.
+    return {
+        {"btnNew", mnuNew, 1000}, {"btnOpen", mnuOpen, 1010}, {"btnSave", mnuSave, 1020},
+        {"btnPrint", mnuPrint, 1030}, {nullptr, nullptr, 0},
+        {"btnInsertText", mnuInsertText, 1040}, {"btnImage", mnuInsertImage, 1050}, {"btnUndo", mnuUndo, 1055},
+        {"btnCopy", mnuCopy, 1070}, {"btnCut", mnuCut, 1060}, {"btnPaste", mnuPaste, 1080},
+        {"btnDelete", mnuDelete, 1090}, {nullptr, nullptr, 0},
+        {"btnSelect", btnSelect, 1100}, {"btnSelectNone", mnuSelectnone, 1110}, {"btnZoomIn", btnZoomIn, 1140},
+        {"btnZoomOut", btnZoomOut, 1150}, {"btnBringToFront", mnuBringtofront, 1120},
+        {"btnSendToBack", mnuSendtoBack, 1130}, {nullptr, nullptr, 0},
+        {"btnLeft", mnuLeft, 1160}, {"btnCenter", mnuCenter, 1170}, {"btnRight", mnuRight, 1180},
+        {"btnTop", mnuTop, 1190}, {"btnMiddle", mnuMiddle, 1200}, {"btnBottom", mnuBottom, 1210},
+        {nullptr, nullptr, 0},
+        {"btnEditWizard", btnEditWizard, 1215}, {"btnWizard", mnuUseTarvikWizard, 1220},
+        {"btnHelp", mnuContents, 1250},
+    };
 }
 
 QWidget *TfrmTarvik::createTextPage()
@@ -532,4 +457,76 @@ void TfrmTarvik::createStatusBar()
     sb->addWidget(SBPanel0, 1);
     sb->addPermanentWidget(SBPanel1);
     sb->addPermanentWidget(SBPanel2);
+}
+
+void TfrmTarvik::connectWidgets()
+{
+    connect(btnChangeImage, &QToolButton::clicked, this, &TfrmTarvik::btnChangeImageClick);
+    connect(cmbApplyStyle, &QComboBox::activated, this, &TfrmTarvik::cmbApplyStyleClick);
+    connect(cmbFitTo, &QComboBox::activated, this, &TfrmTarvik::cmbFitToClick);
+    connect(cmbFitTo, &QComboBox::currentIndexChanged, this, &TfrmTarvik::cmbFitToChange);
+    connect(btnBackToOriginalSize, &QToolButton::clicked, this, &TfrmTarvik::btnBackToOriginalSizeClick);
+    connect(chkProportions, &QCheckBox::clicked, this, &TfrmTarvik::chkProportionsClick);
+    connect(SpinImgWidth, &TVelWinSpinEdit::changed, this, &TfrmTarvik::SpinImgWidthChange);
+    connect(SpinImgHeight, &TVelWinSpinEdit::changed, this, &TfrmTarvik::SpinImgWidthChange);
+
+    connect(pagCover, &QTabWidget::currentChanged, this, &TfrmTarvik::pagCoverChange);
+    connect(pagEdit->tabBar(), &QTabBar::tabBarClicked, this, &TfrmTarvik::pagEditChanging);
+    connect(txtMenu, &QMenu::aboutToShow, this, &TfrmTarvik::txtMenuPopup);
+    connect(tmrDisable, &QTimer::timeout, this, &TfrmTarvik::tmrDisableTimer);
+    tmrDisable->start();
+
+    // the handle
+    connect(SH, &TVelStretchHandle::OnMouseDown, this, &TfrmTarvik::shMouseDown);
+    connect(SH, &TVelStretchHandle::OnMouseUp, this, [this] { shMouseUp(); });
+    connect(SH, &TVelStretchHandle::OnKeyDown, this, [this](int key, Qt::KeyboardModifiers) { shKeyDown(key); });
+
+    // the property panel
+    connect(txtText, &QLineEdit::textChanged, this, &TfrmTarvik::txtTextChange);
+    txtText->installEventFilter(this);
+    txtImageName->installEventFilter(this);
+    // Each field of the Text tab changes its one property of the selection.
+    using F = TPanelField;
+    connect(cmbFontName, &TVelFontCombo::fontChanged, this, [this] { RepaintElement(F::FontName); });
+    connect(cmbFontSize, &QComboBox::activated, this, [this] { RepaintElement(F::FontSize); });
+    connect(cmbFontSize->lineEdit(), &QLineEdit::editingFinished, this, [this] {
+        if (cmbFontSize->lineEdit()->isModified()) {
+            cmbFontSize->lineEdit()->setModified(false);
+            RepaintElement(F::FontSize);
+        }
+    });
+    const std::pair<QAbstractButton *, F> buttons[] = {
+        {btnBold, F::Bold}, {btnItalic, F::Italic}, {btnUnderline, F::Underline}, {btnStrikeout, F::Strikeout},
+        {rb0, F::Angle0}, {rb90, F::Angle90}, {rb180, F::Angle180}, {rb270, F::Angle270},
+        {chkTransparent, F::Transparent},
+    };
+    for (const auto &[button, field] : buttons)
+        connect(button, &QAbstractButton::clicked, this, [this, field = field] { RepaintElement(field); });
+    connect(shColor, &TVelPickColor::changed, this, [this] { RepaintElement(F::FontColor); });
+    connect(shBackColor, &TVelPickColor::changed, this, [this] { RepaintElement(F::BackColor); });
+    connect(SpinX, &TVelWinSpinEdit::changed, this, &TfrmTarvik::SpinXChange);
+    connect(SpinY, &TVelWinSpinEdit::changed, this, &TfrmTarvik::SpinXChange);
+    connect(DragDrop, &TVelDragDrop::filesDropped, this, &TfrmTarvik::DragDropFilesDropped);
+    DragDrop->setActive(true);
+
+    const TVelPickColor *colors[] = {shColorFront, shColorInside, shColorBack, shColorLeft, shColorRight,
+                                     shColorLabel, shColorLines};
+    for (int i = ciFront; i <= ciLines; ++i)
+        connect(colors[i], &TVelPickColor::changed, this, [this, i] { ApplyColor(i); });
+
+    for (TSurfacePanel *panel : {pnlFrontCover, pnlInsideCover, pnlBackCover, pnlRoundLabel}) {
+        connect(panel, &TSurfacePanel::clicked, this, &TfrmTarvik::pnlFrontCoverClick);
+        connect(panel, &TSurfacePanel::mouseDown, this,
+                [this, panel](QMouseEvent *e) { pnlFrontCoverMouseDown(panel, e); });
+        connect(panel, &TSurfacePanel::mouseMove, this,
+                [this, panel](QMouseEvent *e) { pnlFrontCoverMouseMove(panel, e); });
+        connect(panel, &TSurfacePanel::mouseUp, this, [this, panel](QMouseEvent *e) { pnlFrontCoverMouseUp(panel, e); });
+        connect(panel, &QWidget::customContextMenuRequested, this,
+                [this, panel](const QPoint &pos) { txtMenu->popup(panel->mapToGlobal(pos)); });
+    }
+
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+        if (state == Qt::ApplicationActive)
+            ApplicationEvents1Activate();
+    });
 }

@@ -20,7 +20,7 @@
 
 using namespace VelMeasureRoutines;
 
-void TfrmTarvik::DisegnaCopertina(TSurfacePanel *panel, TShape *shadow, QObject *caller, float height, float width)
+void TfrmTarvik::DisegnaCopertina(TSurfacePanel *panel, TShape *shadow, TViewFit fit, float height, float width)
 {
     const int w = InchesToScreenPixels(width, FZoom);
     const int h = InchesToScreenPixels(height, FZoom);
@@ -46,35 +46,36 @@ void TfrmTarvik::DisegnaCopertina(TSurfacePanel *panel, TShape *shadow, QObject 
 
     // A surface that does not fit the view makes the view zoom out, step by
     // step, until it fits or the zoom reaches its bottom.
-    if (isActiveWindow() && caller != btnZoomOut
+    if (isActiveWindow() && fit == TViewFit::ZoomOutToFit
         && (h > pagCover->height() || w > pagCover->width()))
-        btnZoomOutClick(btnZoomOut);
+        ZoomView(TZoomStep::Out);
 }
 
-void TfrmTarvik::LayoutAllSurfaces(QObject *caller)
+void TfrmTarvik::LayoutAllSurfaces()
 {
     const TCoverSettings &s = CoverSettings;
-    DisegnaCopertina(pnlFrontCover, ShadowFrontCover, caller, s.FrontHeight, s.FrontWidth);
-    DisegnaCopertina(pnlInsideCover, shadowInsideCover, caller, s.InsideHeight, s.InsideWidth);
-    DisegnaCopertina(pnlBackCover, ShadowBackCover, caller, s.BackHeight, s.BackWidth);
-    DisegnaCopertina(pnlRoundLabel, ShadowRoundLabel, caller, s.OuterDiameter, s.OuterDiameter);
+    const TViewFit fit = TViewFit::ZoomOutToFit;
+    DisegnaCopertina(pnlFrontCover, ShadowFrontCover, fit, s.FrontHeight, s.FrontWidth);
+    DisegnaCopertina(pnlInsideCover, shadowInsideCover, fit, s.InsideHeight, s.InsideWidth);
+    DisegnaCopertina(pnlBackCover, ShadowBackCover, fit, s.BackHeight, s.BackWidth);
+    DisegnaCopertina(pnlRoundLabel, ShadowRoundLabel, fit, s.OuterDiameter, s.OuterDiameter);
 }
 
-void TfrmTarvik::btnZoomOutClick(QObject *sender)
+void TfrmTarvik::ZoomView(TZoomStep step)
 {
     pnlFrontCoverClick();
-    if (sender == btnZoomIn && FZoom < 2.0f)
-        FZoom += 0.05f;
-    else if (sender == btnZoomOut && FZoom > 0.1f)
-        FZoom -= 0.05f;
-    else
+    const std::optional<float> zoom = SteppedZoom(FZoom, step);
+    if (!zoom)
         return;
+    FZoom = *zoom;
 
+    // The covers keep the new zoom; the label, the largest surface, zooms
+    // further out while it does not fit.
     const TCoverSettings &s = CoverSettings;
-    DisegnaCopertina(pnlFrontCover, ShadowFrontCover, btnZoomOut, s.FrontHeight, s.FrontWidth);
-    DisegnaCopertina(pnlInsideCover, shadowInsideCover, btnZoomOut, s.InsideHeight, s.InsideWidth);
-    DisegnaCopertina(pnlBackCover, ShadowBackCover, btnZoomOut, s.BackHeight, s.BackWidth);
-    DisegnaCopertina(pnlRoundLabel, ShadowRoundLabel, this, s.OuterDiameter, s.OuterDiameter);
+    DisegnaCopertina(pnlFrontCover, ShadowFrontCover, TViewFit::KeepZoom, s.FrontHeight, s.FrontWidth);
+    DisegnaCopertina(pnlInsideCover, shadowInsideCover, TViewFit::KeepZoom, s.InsideHeight, s.InsideWidth);
+    DisegnaCopertina(pnlBackCover, ShadowBackCover, TViewFit::KeepZoom, s.BackHeight, s.BackWidth);
+    DisegnaCopertina(pnlRoundLabel, ShadowRoundLabel, TViewFit::ZoomOutToFit, s.OuterDiameter, s.OuterDiameter);
     RezoomElements();
     SBPanel1->setText(ZoomText());
 }

@@ -28,3 +28,12 @@ QPoint CenteredPanelPos(QSize sheet, QSize panel)
 {
     return QPoint((sheet.width() - panel.width()) / 2, (sheet.height() - panel.height() - 15) / 2);
 }
+
+std::optional<float> SteppedZoom(float zoom, TZoomStep step)
+{
+    if (step == TZoomStep::In && zoom < 2.0f)
+        return zoom + 0.05f;
+    if (step == TZoomStep::Out && zoom > 0.1f)
+        return zoom - 0.05f;
+    return std::nullopt;
+}

@@ -6,7 +6,19 @@
 #include <QPoint>
 #include <QSize>
 
+#include <optional>
+
 struct TCoverSettings;
+
+// The highest zoom the cover view reaches (0.9 or 1.0 plus steps of 0.05
+// while below 2.0; the top step is 2.049999 in a 32-bit float). Pictures
+// cut or reduced for the view are made for it, so they stay sharp.
+constexpr float HighestViewZoom = 2.05f;
+
+// The zoom buttons step by 0.05: in while the zoom is below 2.0, out while it
+// is above 0.1. Nothing at either end.
+enum class TZoomStep { In, Out };
+std::optional<float> SteppedZoom(float zoom, TZoomStep step);
 
 struct TSurfaceLayout {
     QSize Front;

@@ -12,16 +12,13 @@
 // picture, the label's square for the round label). Screen and paper cut the
 // same part.
 #include "PictureCrop.h"
+#include "SurfaceGeometry.h"
 
 #include <QImage>
 #include <QRect>
 #include <QSize>
 
 #include <optional>
-
-// The highest zoom the cover view reaches (0.9 or 1.0 plus steps of 0.05
-// while below 2.0; the top step is 2.049999 in a 32-bit float).
-constexpr float HighestViewZoom = 2.05f;
 
 // The two covers of a front-and-inside picture, numbered as the fit routine's
 // half argument.

@@ -1,5 +1,8 @@
 #include "RotatedText.h"
 
+#include <QFontDatabase>
+#include <QStringList>
+
 #include <cmath>
 #include <cstdlib>
 #include <numbers>
@@ -65,4 +68,9 @@ int NormalizeAngle(int angle)
         angle = (angle - 1) % 360 + 1;
     }
     return angle;
+}
+
+bool IsFontInstalled(const QString &family)
+{
+    return QFontDatabase::families().contains(family, Qt::CaseSensitive);
 }

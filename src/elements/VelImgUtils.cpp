@@ -1,6 +1,7 @@
 #include "VelImgUtils.h"
 
 #include "PictureLimits.h"
+#include "SurfaceGeometry.h"
 #include "VelMeasureRoutines.h"
 
 #include <QFileInfo>
@@ -117,6 +118,22 @@ QSize CoveringPictureSize(QSize picture, QSize box)
         return picture;
     return QSize(std::clamp(int(std::ceil(picture.width() * s)), 1, picture.width()),
                  std::clamp(int(std::ceil(picture.height() * s)), 1, picture.height()));
+}
+
+QSize PictureBoxOf(const TImageElementRecord &record)
+{
+    // What the element shows at the highest zoom, in pixels (at most the
+    // largest size a widget takes); the front cover there when the record
+    // gives no usable size.
+    const auto px = [](float inches) {
+        constexpr double LargestWidget = (1 << 24) - 1;
+        const double v = double(inches) * VelMeasureRoutines::ScreenPPI() * HighestViewZoom;
+        return std::isfinite(v) && v >= 1.0 ? int(std::min(std::ceil(v), LargestWidget)) : 0;
+    };
+    const QSize s(px(record.WidthInches), px(record.HeightInches));
+    if (s.isEmpty())
+        return QSize(px(12.2f / 2.54f), px(12.1f / 2.54f));
+    return s;
 }
 
 QImage ReadPicture(const QString &fileName, const TPictureTarget &target, QString *error)

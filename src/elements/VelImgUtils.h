@@ -8,6 +8,7 @@
 // size beyond the toolkit's allocation limit gives a null image, never a
 // crash.
 
+#include "CDDataTypes.h"
 #include "JpegDecoder.h"
 
 #include <QImage>
@@ -23,6 +24,11 @@ QSize ReducedPictureSize(QSize picture, QSize frontPanel);
 // directions, never above the picture's own size. An element of `box`
 // pixels at the highest zoom needs no more.
 QSize CoveringPictureSize(QSize picture, QSize box);
+
+// The pixels an image of this record can show at the highest zoom of the
+// view (HighestViewZoom): what its picture is read at. An image built from a
+// record holds no more pixels than that; printing reads the file again.
+QSize PictureBoxOf(const TImageElementRecord &record);
 
 // Reads a picture at the size `target` gives for its own size (a null
 // target: full size). Null on failure, with *error saying why.

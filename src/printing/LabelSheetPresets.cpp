@@ -1,5 +1,6 @@
 #include "LabelSheetPresets.h"
 
+#include "TVKRegistry.h"
 #include "uPrintRoundLabel.h"
 
 #include <QDir>
@@ -107,7 +108,7 @@ std::optional<TLabelSheetPreset> Preset(const TTemplate &t)
         for (int iy = 0; iy < l.Ny && p.LabelsPerPage < MaxLabelsPerPage; ++iy) {
             for (int ix = 0; ix < l.Nx && p.LabelsPerPage < MaxLabelsPerPage; ++ix) {
                 const double x = l.X0 + ix * l.Dx + inX, y = l.Y0 + iy * l.Dy + inY;
-                if (!(x >= 0 && x <= MaxLabelMarginInches && y >= 0 && y <= MaxLabelMarginInches))
+                if (!(x >= 0 && x <= TVKRegistry::MaxSheetInches && y >= 0 && y <= TVKRegistry::MaxSheetInches))
                     return std::nullopt;
                 p.XMargin[size_t(p.LabelsPerPage)] = float(x);
                 p.YMargin[size_t(p.LabelsPerPage)] = float(y);

@@ -1,8 +1,7 @@
 #include "Printing.h"
 
 #include "DocumentFile.h"
-#include "ElementColors.h"
-#include "ElementRecords.h"
+#include "DocumentColors.h"
 #include "PrintJob.h"
 #include "PrintPictures.h"
 #include "RotatedText.h"

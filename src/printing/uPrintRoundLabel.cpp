@@ -1,6 +1,6 @@
 #include "uPrintRoundLabel.h"
 
-#include "ElementColors.h"
+#include "DocumentColors.h"
 #include "PdfExport.h"
 #include "PictureCrop.h"
 #include "PrintJob.h"

@@ -28,9 +28,9 @@ class TPrintJob;
 constexpr int MaxLabelsPerPage = 3;
 constexpr double MinLabelDiameterCm = 1.0;
 constexpr double MaxLabelDiameterCm = 30.0;
-// A position lies on the sheet: no further from its edges than the long
-// side of the largest sheet a desktop printer takes (11 x 17 inches).
-constexpr double MaxLabelMarginInches = 17.0;
+// A position lies on the sheet: no further from its edges than
+// TVKRegistry::MaxSheetInches, the long side of the largest sheet a desktop
+// printer takes.
 
 struct TLabelPrintOptions {
     std::array<bool, MaxLabelsPerPage> Positions{}; // the three Print boxes

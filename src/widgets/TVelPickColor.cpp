@@ -1,6 +1,6 @@
 #include "TVelPickColor.h"
 
-#include "VelColors.h"
+#include "DocumentColors.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -51,7 +51,7 @@ QColorDialog *TVelPickColor::sharedDialog()
 bool TVelPickColor::chooseColor()
 {
     QColorDialog *dialog = sharedDialog();
-    dialog->setCurrentColor(TColorToQColor(FColor));
+    dialog->setCurrentColor(ColorToQColor(FColor));
     if (QWidget *w = window(); w && w->isVisible()) {
         QRect r = dialog->frameGeometry();
         r.moveCenter(w->frameGeometry().center());
@@ -59,7 +59,7 @@ bool TVelPickColor::chooseColor()
     }
     if (dialog->exec() != QDialog::Accepted)
         return false;
-    setColor(QColorToTColor(dialog->selectedColor()));
+    setColor(QColorToColor(dialog->selectedColor()));
     return true;
 }
 
@@ -78,7 +78,7 @@ void TVelPickColor::paintEvent(QPaintEvent *event)
     QFrame::paintEvent(event);
     QPainter p(this);
     const QRect inner = contentsRect();
-    QColor fill = TColorToQColor(FColor);
+    QColor fill = ColorToQColor(FColor);
     if (!isEnabled()) {
         // Half-way to the window colour, so a disabled swatch still hints at
         // its colour but reads as inactive next to enabled ones.

@@ -8,6 +8,7 @@
 #include "TestSupport.h"
 #include "TfrmTarvik.h"
 
+#include <QAction>
 #include <QWindow>
 
 #include <memory>
@@ -39,6 +40,25 @@ inline std::unique_ptr<TfrmTarvik> makeWindow(QSize screen = QSize(1024, 768), c
     if (!QTest::qWaitFor([&] { return !w->FFirstActivation; }))
         qWarning("the window was never activated");
     return w;
+}
+
+// A child of the window by the design's name: a panel's field, a menu, a
+// toolbar button (btnNew, ...). The test stops when there is none.
+template <class T = QWidget>
+T *Child(const QObject &w, const char *name)
+{
+    T *child = w.findChild<T *>(QLatin1String(name));
+    if (!child)
+        qFatal("the window has no %s named %s", T::staticMetaObject.className(), name);
+    return child;
+}
+
+// A command's one action, by the design's name of its menu item (mnuNew,
+// mnuDelete, ...) or, for the commands only the toolbar has, of its button
+// (btnSelect, btnZoomIn, btnZoomOut, btnEditWizard).
+inline QAction *Action(const QObject &w, const char *name)
+{
+    return Child<QAction>(w, name);
 }
 
 // The caption the desktop shows: the window title with its "[*]" turned

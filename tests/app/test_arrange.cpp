@@ -1,6 +1,6 @@
 // Alignment, stacking, the lock and fitting through the main window.
 
-#include "Align.h"
+#include "TfrmAlignment.h"
 #include "AppTestSupport.h"
 #include "StartupLayout.h"
 #include "TShape.h"
@@ -9,17 +9,21 @@
 #include "TVelWinSpinEdit.h"
 #include "TfrmTarvik.h"
 #include "VelCDImageElement.h"
-#include "VelHandles.h"
+#include "TVelStretchHandle.h"
 #include "VelMeasureRoutines.h"
 #include "VelRotateLabel.h"
 
 #include <QAction>
+#include <QToolButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTimer>
+
+using AppTest::Action;
+using AppTest::Child;
 
 namespace {
 
@@ -87,7 +91,7 @@ private slots:
         select(b, Qt::ShiftModifier);
         const int snapshots = w->HistorySnapshots;
         w->tmrDisableTimer(); // the command states follow the selection
-        w->btnCenter->trigger();
+        Child<QToolButton>(*w, "btnCenter")->click();
         QCOMPARE(a->x(), 180);
         QCOMPARE(b->x(), 205);
         QCOMPARE(w->HistorySnapshots, snapshots + 1);
@@ -99,15 +103,15 @@ private slots:
     void lockStopsTheHandleNotTheCommands()
     {
         TVelCDImageElement *a = insert(QSize(40, 40));
-        w->mnuLockcomponents->trigger();
-        QVERIFY(w->mnuLockcomponents->isChecked());
+        Action(*w, "mnuLockcomponents")->trigger();
+        QVERIFY(Action(*w, "mnuLockcomponents")->isChecked());
         select(a);
         QVERIFY(w->SH->Locked());
         QTest::keyClick(w->SH, Qt::Key_Right);
         QCOMPARE(a->x(), 0);
-        w->btnRight->trigger();
+        Child<QToolButton>(*w, "btnRight")->click();
         QCOMPARE(a->x(), w->pnlFrontCover->width() - 40);
-        w->mnuLockcomponents->trigger();
+        Action(*w, "mnuLockcomponents")->trigger();
         select(a);
         QVERIFY(!w->SH->Locked());
         QTest::keyClick(w->SH, Qt::Key_Left);
@@ -121,10 +125,10 @@ private slots:
         TVelCDImageElement *three = insert(QSize(30, 30));
         QCOMPARE(QList<int>({one->Order(), two->Order(), three->Order()}), QList<int>({1, 2, 3}));
         select(one);
-        w->btnBringToFront->trigger();
+        Action(*w, "mnuBringtofront")->trigger();
         QCOMPARE(QList<int>({one->Order(), two->Order(), three->Order()}), QList<int>({3, 1, 2}));
         select(one);
-        w->btnSendToBack->trigger();
+        Action(*w, "mnuSendtoBack")->trigger();
         QCOMPARE(QList<int>({one->Order(), two->Order(), three->Order()}), QList<int>({1, 2, 3}));
         select(two);
         w->mnuPopDeleteClick();
@@ -133,7 +137,7 @@ private slots:
         fit(one, 1);
         select(one);
         const int before = one->Order();
-        w->btnBringToFront->trigger();
+        Action(*w, "mnuBringtofront")->trigger();
         QCOMPARE(one->Order(), before);
     }
 
@@ -157,12 +161,12 @@ private slots:
                 if (b->text() == QStringLiteral("O&k"))
                     b->click();
         });
-        w->mnuAlign->trigger();
+        Action(*w, "mnuAlign")->trigger();
         QCOMPARE(second->x(), 35);
         QCOMPARE(w->HistorySnapshots, snapshots + 1);
         QVERIFY(w->Modified);
         QCOMPARE(w->Selection().size(), 2);
-        w->mnuUndo->trigger();
+        Action(*w, "mnuUndo")->trigger();
         QCOMPARE(w->ImageSlots[1]->x(), 300);
     }
 

@@ -13,7 +13,7 @@
 #include "AppTestSupport.h"
 #include "TfrmTarvik.h"
 #include "VelCDImageElement.h"
-#include "VelHandles.h"
+#include "TVelStretchHandle.h"
 #include "VelImgUtils.h"
 #include "VelMeasureRoutines.h"
 #include "VelRotateLabel.h"
@@ -28,6 +28,9 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTabWidget>
+
+using AppTest::Action;
+using AppTest::Child;
 
 namespace {
 
@@ -103,7 +106,7 @@ private slots:
                 ++asked;
                 return path;
             };
-            w->mnuSave->trigger();
+            Action(*w, "mnuSave")->trigger();
             QCOMPARE(asked, 1); // no name yet: the dialog
             QVERIFY(!w->Modified);
             QVERIFY(!w->HasSelection()); // saving leaves nothing selected
@@ -112,9 +115,9 @@ private slots:
             saved = fileBytes(path);
             QVERIFY(saved.startsWith(QByteArray("\x78\x01", 2)));
             w->Modified = true;
-            w->mnuSave->trigger();
+            Action(*w, "mnuSave")->trigger();
             QCOMPARE(asked, 1); // a named document is saved without asking
-            w->mnuSaveAs->trigger();
+            Action(*w, "mnuSaveAs")->trigger();
             QCOMPARE(asked, 2); // Save As always asks
             before = w->DocumentRecord;
         }
@@ -319,7 +322,7 @@ private slots:
         w->ShowSurface(TSurfaceCode::Front);
         QCOMPARE(boxes.texts.size(), 1);
 
-        w->mnuSave->trigger();
+        Action(*w, "mnuSave")->trigger();
         const TDocumentRecord again = ReadDocumentFile(path).Record;
         QVERIFY(again.Images[0] == saved.Images[0]);
         QVERIFY(again.Images[1] == saved.Images[1]);
@@ -337,7 +340,7 @@ private slots:
         auto w = makeWindow();
         Boxes boxes;
         w->PictureChooser = [&](const QString &, bool) { return QStringList{broken}; };
-        w->btnImage->trigger();
+        Action(*w, "mnuInsertImage")->trigger();
         QCOMPARE(boxes.texts.size(), 1);
         QVERIFY2(boxes.texts[0].contains(QStringLiteral("broken.png")), qPrintable(boxes.texts[0]));
         QVERIFY(!w->ImageSlots[0]);
@@ -368,7 +371,7 @@ private slots:
         // Open, No to saving, then a file that is no document: the work on
         // screen is untouched, still unsaved, under its own name.
         w->OpenFileChooser = [&] { return path; };
-        w->mnuOpen->trigger();
+        Action(*w, "mnuOpen")->trigger();
         QCOMPARE(boxes.texts.size(), 2);
         QVERIFY(boxes.texts.last().contains(QStringLiteral("not a Tarvik document")));
         QVERIFY(w->TextSlots[0]);
@@ -408,9 +411,9 @@ private slots:
         auto w = makeWindow();
         w->txtText->setText(QStringLiteral("x"));
         w->RecordHistory();
-        QVERIFY(w->mnuUndo->isEnabled());
+        QVERIFY(Action(*w, "mnuUndo")->isEnabled());
         QVERIFY(w->OpenDocument(dir.filePath(QStringLiteral("cover.tvk"))));
-        QVERIFY(!w->mnuUndo->isEnabled());
+        QVERIFY(!Action(*w, "mnuUndo")->isEnabled());
         QVERIFY(!w->History.CanUndo());
     }
 

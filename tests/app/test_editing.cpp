@@ -13,7 +13,7 @@
 #include "AppTestSupport.h"
 #include "TfrmTarvik.h"
 #include "VelCDImageElement.h"
-#include "VelHandles.h"
+#include "TVelStretchHandle.h"
 #include "VelMeasureRoutines.h"
 #include "VelRotateLabel.h"
 
@@ -26,6 +26,9 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QToolButton>
+
+using AppTest::Action;
+using AppTest::Child;
 
 namespace {
 
@@ -71,7 +74,7 @@ private slots:
     {
         w = AppTest::makeWindow();
         QVERIFY(!w->FFirstActivation);
-        w->mnuCm->trigger();
+        Action(*w, "mnuCm")->trigger();
     }
     void cleanup()
     {
@@ -126,7 +129,7 @@ private slots:
         w->PictureChooser = [&](const QString &, bool multiple) {
             return multiple ? QStringList{a, b} : QStringList{};
         };
-        w->btnImage->trigger();
+        Action(*w, "mnuInsertImage")->trigger();
         QCOMPARE(elementCount(w->pnlFrontCover), 2);
         QVERIFY(!w->HasSelection());
         QVERIFY(w->Modified);
@@ -204,7 +207,7 @@ private slots:
         TVelCDImageElement *img = w->ImageSlots[slot];
         img->move(20, 20);
         QCOMPARE(img->geometry(), QRect(20, 20, 40, 40));
-        w->btnSelect->setChecked(true);
+        Action(*w, "btnSelect")->setChecked(true);
         QWidget *panel = w->pnlFrontCover;
         QTest::mousePress(panel, Qt::LeftButton, {}, from);
         QMouseEvent move(QEvent::MouseMove, QPointF(to), panel->mapToGlobal(QPointF(to)), Qt::NoButton,
@@ -212,7 +215,7 @@ private slots:
         QApplication::sendEvent(panel, &move);
         QTest::mouseRelease(panel, Qt::LeftButton, {}, to);
         QTEST(int(w->Selection().size()), "selected");
-        w->btnSelect->setChecked(false);
+        Action(*w, "btnSelect")->setChecked(false);
     }
 
     // A drag in rectangular-selection mode draws the band and selects what
@@ -232,7 +235,7 @@ private slots:
         w->txtText->setText(QStringLiteral("title"));
         TVelRotateLabel *title = w->TextSlots[0];
         w->pnlFrontCoverClick();
-        w->btnSelect->setChecked(true);
+        Action(*w, "btnSelect")->setChecked(true);
 
         QWidget *panel = w->pnlFrontCover;
         const QPoint from(10, 10), to = title->geometry().bottomRight() + QPoint(10, 10);
@@ -250,16 +253,16 @@ private slots:
             QCOMPARE(w->Selection(), QList<QWidget *>{title});
         }
         // started with the picture selected: the same
-        w->btnSelect->setChecked(false);
+        Action(*w, "btnSelect")->setChecked(false);
         clickElement(photo);
-        w->btnSelect->setChecked(true);
+        Action(*w, "btnSelect")->setChecked(true);
         QCOMPARE(w->Selection(), QList<QWidget *>{photo});
         QVERIFY(drag());
         QCOMPARE(w->Selection(), QList<QWidget *>{title});
         // a click that draws no band still selects the picture
         QTest::mouseClick(w->windowHandle(), Qt::LeftButton, {}, panel->mapTo(w.get(), from));
         QCOMPARE(w->Selection(), QList<QWidget *>{photo});
-        w->btnSelect->setChecked(false);
+        Action(*w, "btnSelect")->setChecked(false);
     }
 
     // A grip on the surface's edge sizes the picture, and what the element
@@ -280,7 +283,7 @@ private slots:
         QFETCH(bool, clickedFirst);
         QFETCH(QPoint, grip);
         QFETCH(QPoint, by);
-        w->mnuInches->trigger();
+        Action(*w, "mnuInches")->trigger();
         const int slot = w->InsertImageFile(makePicture(dir.path(), "wide.png", QSize(3000, 2000)));
         TVelCDImageElement *img = w->ImageSlots[slot];
         QCOMPARE(img->geometry(), QRect(0, 0, 461, 307));
@@ -389,7 +392,7 @@ private slots:
         QCOMPARE(w->HistorySnapshots, snapshots + 1);
         QCOMPARE(w->TextSlots[0]->parentWidget(), w->pnlBackCover);
 
-        w->mnuUndo->trigger();
+        Action(*w, "mnuUndo")->trigger();
         TDocumentRecord after;
         w->FillDocumentRecord(after);
         QVERIFY(w->TextSlots[0]);
@@ -416,7 +419,7 @@ private slots:
         w->cmbFitToClick();
         QCOMPARE(w->HistorySnapshots, snapshots + 1);
         QCOMPARE(img->parentWidget(), w->pnlBackCover);
-        w->mnuUndo->trigger();
+        Action(*w, "mnuUndo")->trigger();
         TVelCDImageElement *back = w->ImageSlots[slot];
         QCOMPARE(back->parentWidget(), w->pnlFrontCover);
         QCOMPARE(back->FitStyle(), fsNone);
@@ -516,19 +519,19 @@ private slots:
     void commandStates()
     {
         w->tmrDisableTimer();
-        QVERIFY(!w->btnDelete->isEnabled());
-        QVERIFY(!w->btnLeft->isEnabled());
+        QVERIFY(!Child<QToolButton>(*w, "btnDelete")->isEnabled());
+        QVERIFY(!Child<QToolButton>(*w, "btnLeft")->isEnabled());
         w->txtText->setText(QStringLiteral("x"));
         w->tmrDisableTimer();
-        QVERIFY(w->btnDelete->isEnabled());
-        QVERIFY(w->mnuAlign->isEnabled());
+        QVERIFY(Child<QToolButton>(*w, "btnDelete")->isEnabled());
+        QVERIFY(Action(*w, "mnuAlign")->isEnabled());
         // the popup's Paste only for the element format; the toolbar's for text too
         QApplication::clipboard()->setText(QStringLiteral("plain"));
         w->tmrDisableTimer();
         w->txtMenuPopup();
-        QVERIFY(w->btnPaste->isEnabled());
-        QVERIFY(!w->mnuPopPaste->isEnabled());
-        QVERIFY(w->mnuPopDelete->isEnabled());
+        QVERIFY(Child<QToolButton>(*w, "btnPaste")->isEnabled());
+        QVERIFY(!Action(*w, "mnuPopPaste")->isEnabled());
+        QVERIFY(Action(*w, "mnuDelete")->isEnabled()); // the pop-up's Delete too
     }
 
     void fullTablesRefuse()
@@ -552,7 +555,7 @@ private slots:
         w->txtText->setText(QStringLiteral("z"));
         TVelRotateLabel *t = w->TextSlots[0];
         t->SetXPosInches(1.0f);
-        w->btnZoomIn->trigger();
+        Action(*w, "btnZoomIn")->trigger();
         QVERIFY(!w->HasSelection());
         QCOMPARE(t->x(), VelMeasureRoutines::RoundEven(96.0f * 1.0f * w->FZoom));
         QCOMPARE(t->RealFontSize(), 22);
@@ -566,7 +569,7 @@ private slots:
             // zooming in stops at the last step at which the round label
             // fits in the view
             for (int i = 0; i < 30; ++i)
-                w->btnZoomIn->trigger();
+                Action(*w, "btnZoomIn")->trigger();
             QVERIFY(w->pnlRoundLabel->width() <= w->pagCover->width());
             QVERIFY(w->pnlRoundLabel->height() <= w->pagCover->height());
         }
@@ -579,11 +582,11 @@ private slots:
             qWarning("another window could not be activated");
         w->FZoom = 1.0f;
         for (int i = 0; i < 25; ++i)
-            w->btnZoomIn->trigger();
+            Action(*w, "btnZoomIn")->trigger();
         QCOMPARE(w->SBPanel1->text(), QStringLiteral("Zoom: 205 %"));
         w->FZoom = 0.9f;
         for (int i = 0; i < 20; ++i)
-            w->btnZoomOut->trigger();
+            Action(*w, "btnZoomOut")->trigger();
         QCOMPARE(w->SBPanel1->text(), QStringLiteral("Zoom: 10 %"));
     }
 
@@ -598,16 +601,16 @@ private slots:
         clickElement(w->TextSlots[1]); // a snapshot with both
         QTest::keyClick(w->SH, Qt::Key_Delete);
         QCOMPARE(elementCount(w->pnlFrontCover), 1);
-        QVERIFY(w->mnuUndo->isEnabled());
+        QVERIFY(Action(*w, "mnuUndo")->isEnabled());
         w->CoverSettings.Colors[ciFront] = 0x00FF00;
-        w->mnuUndo->trigger();
+        Action(*w, "mnuUndo")->trigger();
         QCOMPARE(elementCount(w->pnlFrontCover), 2);
         QCOMPARE(w->TextSlots[1]->Caption(), QStringLiteral("two"));
         QCOMPARE(w->CoverSettings.Colors[ciFront], 0x00FF00); // colours are not part of the history
-        QVERIFY(w->mnuRedo->isEnabled());
-        w->mnuRedo->trigger();
+        QVERIFY(Action(*w, "mnuRedo")->isEnabled());
+        Action(*w, "mnuRedo")->trigger();
         QCOMPARE(elementCount(w->pnlFrontCover), 1);
-        QVERIFY(!w->mnuRedo->isEnabled());
+        QVERIFY(!Action(*w, "mnuRedo")->isEnabled());
 
         // Ctrl+Z in the text field undoes the last element change, even when
         // the field itself has something to undo

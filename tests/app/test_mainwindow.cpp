@@ -32,9 +32,14 @@
 #include <QSettings>
 #include <QTabWidget>
 #include <QToolBar>
+#include <QToolButton>
+#include <QMenu>
 
 #include <sys/stat.h>
 #include <unistd.h>
+
+using AppTest::Action;
+using AppTest::Child;
 
 namespace {
 
@@ -79,16 +84,17 @@ private slots:
         QCOMPARE(displayName, QStringLiteral("probe"));
         QCOMPARE(w->SBPanel0->text(), QStringLiteral("For Help press F1"));
         QCOMPARE(w->SBPanel1->text(), QStringLiteral("Zoom: 100 %"));
-        QCOMPARE(w->mnuPrinterSetup->text(), QStringLiteral("Printer Set&up..."));
-        QCOMPARE(w->mnuNew->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
-        QCOMPARE(w->mnuDelete->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Delete));
-        QCOMPARE(w->btnWizard->toolTip(), QStringLiteral("Create the cover using Tarvik Wizard"));
-        QVERIFY(!w->btnEditWizard->isEnabled());
+        QCOMPARE(Action(*w, "mnuPrinterSetup")->text(), QStringLiteral("Printer Set&up..."));
+        QCOMPARE(Action(*w, "mnuNew")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
+        QCOMPARE(Action(*w, "mnuDelete")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Delete));
+        QCOMPARE(Child<QToolButton>(*w, "btnWizard")->toolTip(), QStringLiteral("Create the cover using Tarvik Wizard"));
+        QVERIFY(!Action(*w, "btnEditWizard")->isEnabled());
 
-        // toolbar order with its separators
+        // toolbar order with its separators; each button shows the one
+        // action of its command, which the menus share
         QStringList order;
         for (QAction *a : w->TarvikDock->actions())
-            order << (a->isSeparator() ? QStringLiteral("|") : a->objectName());
+            order << (a->isSeparator() ? QStringLiteral("|") : w->TarvikDock->widgetForAction(a)->objectName());
         QCOMPARE(order.join(' '),
                  QStringLiteral("btnNew btnOpen btnSave btnPrint | btnInsertText btnImage btnUndo btnCopy "
                                 "btnCut btnPaste btnDelete | btnSelect btnSelectNone btnZoomIn btnZoomOut "
@@ -112,6 +118,55 @@ private slots:
         QCOMPARE(w->cmbApplyStyle->itemText(1), QStringLiteral("CD Title"));
         // style 0 in the Text tab
         QCOMPARE(w->cmbFontSize->currentText(), QStringLiteral("22"));
+    }
+
+    void oneActionPerCommand_data()
+    {
+        // A command's menu item, toolbar button and pop-up item with the
+        // same handler and state are one action: a state set once shows
+        // everywhere.
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QStringList>("menus");
+        QTest::newRow("New") << "btnNew" << "mnuNew" << QStringList{"mnuFile"};
+        QTest::newRow("Undo") << "btnUndo" << "mnuUndo" << QStringList{"mnuEdit"};
+        QTest::newRow("Delete") << "btnDelete" << "mnuDelete" << QStringList{"mnuEdit", "txtMenu"};
+        QTest::newRow("Bring to Front") << "btnBringToFront" << "mnuBringtofront" << QStringList{"mnuEdit", "txtMenu"};
+        QTest::newRow("Insert image") << "btnImage" << "mnuInsertImage" << QStringList{"mnuInsert"};
+        QTest::newRow("Center") << "btnCenter" << "mnuCenter" << QStringList{"mnuHorizontally"};
+        QTest::newRow("Help") << "btnHelp" << "mnuContents" << QStringList{"mnuHelp"};
+        QTest::newRow("Zoom in, toolbar only") << "btnZoomIn" << "btnZoomIn" << QStringList{};
+        QTest::newRow("Align, no button") << QString() << "mnuAlign" << QStringList{"mnuEdit", "txtMenu"};
+    }
+    void oneActionPerCommand()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, action);
+        QFETCH(QStringList, menus);
+        auto w = makeWindow();
+        QAction *a = Action(*w, qPrintable(action));
+        QCOMPARE(w->findChildren<QAction *>(action).size(), 1);
+        if (!button.isEmpty())
+            QCOMPARE(Child<QToolButton>(*w, qPrintable(button))->defaultAction(), a);
+        for (const QString &menu : menus)
+            QVERIFY2(Child<QMenu>(*w, qPrintable(menu))->actions().contains(a), qPrintable(menu));
+    }
+
+    void toolbarHintsOnlyForButtons()
+    {
+        // The status bar shows a button's hint while the mouse is over it;
+        // the menu item of the same command keeps the bar's own text.
+        auto w = makeWindow();
+        auto *button = Child<QToolButton>(*w, "btnDelete");
+        QEvent enter(QEvent::Enter);
+        QCoreApplication::sendEvent(button, &enter);
+        QCOMPARE(w->SBPanel0->text(), QStringLiteral("Delete"));
+        QEvent leave(QEvent::Leave);
+        QCoreApplication::sendEvent(button, &leave);
+        QCOMPARE(w->SBPanel0->text(), QStringLiteral("For Help press F1"));
+        Action(*w, "mnuDelete")->showStatusText(w->menuBar());
+        QCOMPARE(w->SBPanel0->text(), QStringLiteral("For Help press F1"));
+        QCOMPARE(button->toolTip(), QStringLiteral("Delete"));
     }
 
     void surfaceGeometry_data()
@@ -171,7 +226,7 @@ private slots:
         w->tmrDisableTimer();
         QCOMPARE(AppTest::Caption(*w), QStringLiteral("Tarvik - jazz.tvk*"));
         w->Modified = false;
-        w->mnuNew->trigger();
+        Action(*w, "mnuNew")->trigger();
         QVERIFY(boxes.texts.isEmpty()); // an unmodified document is not asked about
         QCOMPARE(AppTest::Caption(*w), QStringLiteral("Tarvik"));
         QVERIFY(w->FCurrentFile.isEmpty());
@@ -202,7 +257,7 @@ private slots:
         // New after Cancel keeps the document as it was
         boxes.texts.clear();
         w->FCurrentFile = QStringLiteral("/tmp/kept.tvk");
-        w->mnuNew->trigger();
+        Action(*w, "mnuNew")->trigger();
         QCOMPARE(w->FCurrentFile.isEmpty(), boxes.answer == QMessageBox::No);
     }
 
@@ -259,9 +314,9 @@ private slots:
         };
 
         if (command == QLatin1String("new"))
-            w->mnuNew->trigger();
+            Action(*w, "mnuNew")->trigger();
         else if (command == QLatin1String("open"))
-            w->mnuOpen->trigger();
+            Action(*w, "mnuOpen")->trigger();
         else
             QVERIFY(!w->close());
 
@@ -276,7 +331,7 @@ private slots:
 
         // and when the save does happen, the command goes on
         w->SaveFileChooser = [&] { return dir.filePath(QStringLiteral("saved.tvk")); };
-        w->mnuNew->trigger();
+        Action(*w, "mnuNew")->trigger();
         QVERIFY(!w->TextSlots[0]);
         QVERIFY(QFileInfo::exists(dir.filePath(QStringLiteral("saved.tvk"))));
     }
@@ -301,9 +356,9 @@ private slots:
         QCOMPARE(w->SpinX->decimals(), 2);
         QCOMPARE(w->SpinX->toolTip(), QStringLiteral("Horizontal Position (in inches)"));
         w->txtText->setText(QStringLiteral("typed"));
-        w->mnuCm->trigger();
+        Action(*w, "mnuCm")->trigger();
         QVERIFY(!w->UseInches);
-        QVERIFY(w->mnuCm->isChecked());
+        QVERIFY(Action(*w, "mnuCm")->isChecked());
         QVERIFY(w->txtText->text().isEmpty());
         QCOMPARE(w->SpinX->decimals(), 1);
         QCOMPARE(w->SpinY->singleStep(), 0.1);
@@ -436,7 +491,7 @@ private slots:
         QVERIFY(w->UseInches);
         QCOMPARE(w->CoverSettings.OuterDiameter, TCoverSettings::Defaults().OuterDiameter);
         // going on: a changed setting is not kept, and not told again
-        w->mnuCm->trigger();
+        Action(*w, "mnuCm")->trigger();
         QVERIFY(!w->UseInches);
         QCOMPARE(boxes.texts.size(), 1);
         if (kind != "readonly")

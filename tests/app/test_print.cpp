@@ -19,6 +19,10 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTimer>
+#include <QToolButton>
+
+using AppTest::Action;
+using AppTest::Child;
 
 class TestPrint : public QObject
 {
@@ -56,12 +60,14 @@ private slots:
 
     void commandsAreThere()
     {
-        for (QAction *a : {w->mnuPrint, w->btnPrint, w->mnuPrinterSetup, w->mnuPrintPreview, w->mnuExportPdf})
-            QVERIFY(a->isEnabled());
+        for (const char *name : {"mnuPrint", "mnuPrinterSetup", "mnuPrintPreview", "mnuExportPdf"})
+            QVERIFY2(Action(*w, name)->isEnabled(), name);
+        QCOMPARE(Child<QToolButton>(*w, "btnPrint")->defaultAction(), Action(*w, "mnuPrint"));
+        QVERIFY(Child<QToolButton>(*w, "btnPrint")->isEnabled());
         const QList<QAction *> file = w->mnuFile->actions();
-        QVERIFY(file.contains(w->mnuPrintPreview) && file.contains(w->mnuExportPdf));
-        QCOMPARE(w->mnuPrintPreview->text(), QStringLiteral("Print Pre&view..."));
-        QCOMPARE(w->mnuExportPdf->text(), QStringLiteral("E&xport to PDF..."));
+        QVERIFY(file.contains(Action(*w, "mnuPrintPreview")) && file.contains(Action(*w, "mnuExportPdf")));
+        QCOMPARE(Action(*w, "mnuPrintPreview")->text(), QStringLiteral("Print Pre&view..."));
+        QCOMPARE(Action(*w, "mnuExportPdf")->text(), QStringLiteral("E&xport to PDF..."));
     }
 
     void printPrintsTheVisibleElements()
@@ -82,7 +88,7 @@ private slots:
             QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("btnPrint")), Qt::LeftButton);
             clicked = true;
         });
-        w->mnuPrint->trigger();
+        Action(*w, "mnuPrint")->trigger();
         QVERIFY(clicked);
 
         const TCoverDocument doc = w->CoverDocument();
@@ -105,7 +111,7 @@ private slots:
     {
         const QString pdf = dir.filePath(QStringLiteral("window.pdf"));
         w->PdfFileChooser = [pdf] { return pdf; };
-        w->mnuExportPdf->trigger();
+        Action(*w, "mnuExportPdf")->trigger();
         QFile file(pdf);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QVERIFY(file.read(5) == "%PDF-");
@@ -114,14 +120,14 @@ private slots:
     void roundLabelDiameters()
     {
         // OK lays the label surface out again for the new diameter.
-        QVERIFY(w->mnuRoundLabel->isEnabled());
+        QVERIFY(Action(*w, "mnuRoundLabel")->isEnabled());
         QTimer::singleShot(0, this, [] {
             auto *dialog = qobject_cast<TfrmSetRoundLabel *>(QApplication::activeModalWidget());
             QVERIFY(dialog);
             dialog->findChild<TVelWinSpinEdit *>(QStringLiteral("SpinOuter"))->setValue(4.0);
             QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("btnOk")), Qt::LeftButton);
         });
-        w->mnuRoundLabel->trigger();
+        Action(*w, "mnuRoundLabel")->trigger();
         QCOMPARE(w->CoverSettings.OuterDiameter, 4.0f);
         QCOMPARE(w->pnlRoundLabel->width(), VelMeasureRoutines::InchesToScreenPixels(4.0f, w->FZoom));
         QCOMPARE(w->pnlRoundLabel->outerCircle()->width(), w->pnlRoundLabel->width());
@@ -148,7 +154,7 @@ private slots:
             QTest::mouseClick(label, Qt::LeftButton);
             options->reject();
         });
-        w->mnuPrint->trigger();
+        Action(*w, "mnuPrint")->trigger();
         QVERIFY(printed);
         QCOMPARE(printer->Jobs().size(), 1);
         QCOMPARE(printer->Jobs()[0].Orientations, QList<QPageLayout::Orientation>{QPageLayout::Portrait});

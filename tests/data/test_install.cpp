@@ -101,7 +101,8 @@ private slots:
                                  "share/man/man1/tarvik.1.gz", "share/man/man1/tarvik-disc.1.gz",
                                  "share/icons/hicolor/scalable/apps/tarvik.svg",
                                  "share/icons/hicolor/scalable/mimetypes/application-x-tarvik.svg",
-                                 "share/icons/hicolor/scalable/mimetypes/application-x-tarvik-template.svg"})
+                                 "share/icons/hicolor/scalable/mimetypes/application-x-tarvik-template.svg",
+                                 "share/tarvik/help/contents.html"})
             QTest::newRow(path) << QString::fromLatin1(path);
     }
     void installedFiles()

@@ -2,9 +2,12 @@
 // round trips, and records made of hostile bytes.
 
 #include "CDDataTypes.h"
+#include "DocumentColors.h"
 #include "VelMeasureRoutines.h"
 
 #include "TestSupport.h"
+
+#include <QPalette>
 
 #include <bit>
 #include <cmath>
@@ -456,6 +459,37 @@ private slots:
         const TTarvikData d = UnpackTarvikData(block);
         QCOMPARE(d.Count, count);
         QCOMPARE(int(d.Kinds[60]), kind60);
+    }
+
+    void colorConversion_data()
+    {
+        QTest::addColumn<int>("tcolor");
+        QTest::addColumn<QColor>("qcolor");
+        QTest::addColumn<int>("back");
+        QTest::newRow("red in the low byte") << 0x000000FF << QColor(255, 0, 0) << 0x000000FF;
+        QTest::newRow("green") << 0x0000FF00 << QColor(0, 255, 0) << 0x0000FF00;
+        QTest::newRow("blue in the third byte") << 0x00FF0000 << QColor(0, 0, 255) << 0x00FF0000;
+        QTest::newRow("mixed") << 0x00123456 << QColor(0x56, 0x34, 0x12) << 0x00123456;
+        QTest::newRow("white") << clWhite << QColor(255, 255, 255) << clWhite;
+        QTest::newRow("high byte dropped") << int(0xFF00000F) << QColor(0x0F, 0, 0) << 0x0000000F;
+        // 0x80 in the high byte names a colour of the desktop's palette
+        QTest::newRow("button face") << int(0x8000000F) << QGuiApplication::palette().color(QPalette::Button)
+                                     << int(QColorToColor(QGuiApplication::palette().color(QPalette::Button)));
+        QTest::newRow("window text") << int(0x80000008) << QGuiApplication::palette().color(QPalette::Text)
+                                     << int(QColorToColor(QGuiApplication::palette().color(QPalette::Text)));
+    }
+    void colorConversion()
+    {
+        QFETCH(int, tcolor);
+        QFETCH(QColor, qcolor);
+        QFETCH(int, back);
+        QCOMPARE(ColorToQColor(tcolor), qcolor);
+        QCOMPARE(ColorToQColor(tcolor, QGuiApplication::palette()), qcolor);
+        QCOMPARE(QColorToColor(ColorToQColor(tcolor)), back);
+        // Alpha and other colour specs do not leak into the document's form.
+        QColor translucentHsv = qcolor.toHsv();
+        translucentHsv.setAlpha(10);
+        QCOMPARE(QColorToColor(translucentHsv), back);
     }
 
     void coverSettingsDefaults()

@@ -1,7 +1,7 @@
 // The Alignment dialog with real widgets: the items it offers for one and
 // for several elements, and what OK and Cancel do to the elements.
 
-#include "Align.h"
+#include "TfrmAlignment.h"
 
 #include "ShotSupport.h"
 #include "TestSupport.h"

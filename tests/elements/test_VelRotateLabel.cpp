@@ -2,7 +2,7 @@
 // two position units, the zoomed font, following a pixel move (also when
 // no paint comes), the rotated boxes, relief and backgrounds as drawn.
 
-#include "ElementColors.h"
+#include "DocumentColors.h"
 #include "TestSupport.h"
 #include "VelMeasureRoutines.h"
 #include "VelRotateLabel.h"

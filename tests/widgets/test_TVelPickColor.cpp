@@ -1,5 +1,4 @@
 #include "TVelPickColor.h"
-#include "VelColors.h"
 
 #include "TestSupport.h"
 
@@ -32,31 +31,6 @@ class TestTVelPickColor : public QObject
     }
 
 private slots:
-    void colorConversion_data()
-    {
-        QTest::addColumn<int>("tcolor");
-        QTest::addColumn<QColor>("qcolor");
-        QTest::addColumn<int>("back");
-        QTest::newRow("red in the low byte") << 0x000000FF << QColor(255, 0, 0) << 0x000000FF;
-        QTest::newRow("green") << 0x0000FF00 << QColor(0, 255, 0) << 0x0000FF00;
-        QTest::newRow("blue in the third byte") << 0x00FF0000 << QColor(0, 0, 255) << 0x00FF0000;
-        QTest::newRow("mixed") << 0x00123456 << QColor(0x56, 0x34, 0x12) << 0x00123456;
-        QTest::newRow("white") << clWhite << QColor(255, 255, 255) << clWhite;
-        QTest::newRow("high byte dropped") << int(0xFF00000F) << QColor(0x0F, 0, 0) << 0x0000000F;
-    }
-    void colorConversion()
-    {
-        QFETCH(int, tcolor);
-        QFETCH(QColor, qcolor);
-        QFETCH(int, back);
-        QCOMPARE(TColorToQColor(tcolor), qcolor);
-        QCOMPARE(QColorToTColor(TColorToQColor(tcolor)), back);
-        // Alpha and other colour specs do not leak into the document's form.
-        QColor translucentHsv = qcolor.toHsv();
-        translucentHsv.setAlpha(10);
-        QCOMPARE(QColorToTColor(translucentHsv), back);
-    }
-
     void changedOnlyOnChange()
     {
         TVelPickColor swatch;

@@ -59,7 +59,7 @@ TfrmPrintLabel::TfrmPrintLabel(TPrintJob &printer, TCoverDocument &document, boo
             spin->setDecimals(FUseInches ? 2 : 1);
             spin->setIncrement(FUseInches ? 0.01 : 0.1);
             spin->setMinValue(0);
-            spin->setMaxValue(MaxLabelMarginInches * f);
+            spin->setMaxValue(TVKRegistry::MaxSheetInches * f);
             // A margin typed by hand makes the sheet a custom one.
             connect(spin, &TVelWinSpinEdit::changed, this, [this] {
                 const QSignalBlocker block(ui->cmbLabelSheet);
@@ -228,8 +228,8 @@ void TfrmPrintLabel::ReadFields(TCoverSettings &s) const
     const double f = UnitFactor();
     s.LabelsPerPage = std::clamp(int(std::lround(ui->SpinLabelPerPage->value())), 1, MaxLabelsPerPage);
     for (int i = 0; i < MaxLabelsPerPage; ++i) {
-        s.LabelXMargin[size_t(i)] = float(std::clamp(FXFields[size_t(i)]->value() / f, 0.0, MaxLabelMarginInches));
-        s.LabelYMargin[size_t(i)] = float(std::clamp(FYFields[size_t(i)]->value() / f, 0.0, MaxLabelMarginInches));
+        s.LabelXMargin[size_t(i)] = float(std::clamp(FXFields[size_t(i)]->value() / f, 0.0, TVKRegistry::MaxSheetInches));
+        s.LabelYMargin[size_t(i)] = float(std::clamp(FYFields[size_t(i)]->value() / f, 0.0, TVKRegistry::MaxSheetInches));
     }
 }
 

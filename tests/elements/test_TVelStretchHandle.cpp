@@ -6,7 +6,7 @@
 #include "HandleGeometry.h"
 #include "TestSupport.h"
 #include "VelCDImageElement.h"
-#include "VelHandles.h"
+#include "TVelStretchHandle.h"
 #include "VelMeasureRoutines.h"
 
 #include <QSignalSpy>
@@ -34,7 +34,7 @@ protected:
 
 } // namespace
 
-class TestVelHandles : public QObject
+class TestTVelStretchHandle : public QObject
 {
     Q_OBJECT
     std::unique_ptr<QWidget> window;
@@ -450,5 +450,5 @@ private slots:
     }
 };
 
-TARVIK_TEST_MAIN(TestVelHandles)
-#include "test_VelHandles.moc"
+TARVIK_TEST_MAIN(TestTVelStretchHandle)
+#include "test_TVelStretchHandle.moc"

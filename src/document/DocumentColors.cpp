@@ -1,4 +1,4 @@
-#include "ElementColors.h"
+#include "DocumentColors.h"
 
 #include <QGuiApplication>
 #include <QPalette>

@@ -1,6 +1,6 @@
-#include "VelHandles.h"
+#include "TVelStretchHandle.h"
 
-#include "ElementColors.h"
+#include "DocumentColors.h"
 #include "HandleGeometry.h"
 
 #include <QApplication>

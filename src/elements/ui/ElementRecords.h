@@ -15,11 +15,6 @@ class QWidget;
 class TVelRotateLabel;
 class TVelCDImageElement;
 
-// The highest zoom of the cover view (0.9 or 1.0 plus twenty-odd steps of
-// 0.05). An image built from a record holds no more pixels than it can show
-// there; printing reads the file again.
-constexpr float MaxViewZoom = 2.05f;
-
 struct TElementContext {
     float Zoom = 1.0f; // the view's current zoom (FZoom)
     // The surface panel of a code, and the code of a panel.
@@ -32,18 +27,11 @@ struct TElementContext {
     // the fonts the font database lists.
     std::function<bool(const QString &)> FontAvailable;
     // Reads the picture of a resolved path for a box of pixels (see
-    // PictureBoxOf). Unset: the picture is read from the file here. A caller
-    // that builds many images sets it to hand over pictures it has already
-    // read, in parallel.
+    // PictureBoxOf in VelImgUtils.h). Unset: the picture is read from the
+    // file here. A caller that builds many images sets it to hand over
+    // pictures it has already read, in parallel.
     std::function<QImage(const QString &path, QSize box)> ReadPicture;
 };
-
-// The pixels an image of this record can show at the highest zoom: what its
-// picture is read at.
-QSize PictureBoxOf(const TImageElementRecord &record);
-
-// Whether the font database lists a family of exactly this name.
-bool IsFontInstalled(const QString &family);
 
 // Fill `record` from the element. False, and the record untouched, for a
 // missing or hidden element.
@@ -58,6 +46,6 @@ TVelRotateLabel *CreateTextFromRecord(const TTextElementRecord &record, int slot
 // with the next record). A picture that is found but cannot be read gives a
 // placeholder element (Placeholder()) holding the record, so that nothing
 // of the document is lost. The picture is held reduced to what the element
-// can show at MaxViewZoom. The caller refits a round-label image (FitStyle
+// can show at HighestViewZoom. The caller refits a round-label image (FitStyle
 // fsRoundLabel) once it has stored and selected it.
 TVelCDImageElement *CreateImageFromRecord(const TImageElementRecord &record, int slot, const TElementContext &ctx);

@@ -1,12 +1,12 @@
 #include "ElementRecords.h"
 
 #include "ElementPixels.h"
+#include "RotatedText.h"
 #include "VelCDImageElement.h"
 #include "VelImgUtils.h"
 #include "VelRotateLabel.h"
 
 #include <QFileInfo>
-#include <QFontDatabase>
 
 #include <cmath>
 #include <memory>
@@ -23,31 +23,7 @@ TSurfaceCode CodeOf(const TElementContext &ctx, const QWidget *panel)
     return ctx.SurfaceCodeOf ? ctx.SurfaceCodeOf(panel) : TSurfaceCode::Front;
 }
 
-// What the element shows at the highest zoom, in pixels; the front cover
-// there when the record gives no usable size.
-QSize ShownSizeAtMaxZoom(float widthInches, float heightInches)
-{
-    const auto px = [](float inches) {
-        const double v = double(inches) * VelMeasureRoutines::ScreenPPI() * MaxViewZoom;
-        return std::isfinite(v) && v >= 1.0 ? int(std::min(std::ceil(v), double(QWIDGETSIZE_MAX))) : 0;
-    };
-    const QSize s(px(widthInches), px(heightInches));
-    if (s.isEmpty())
-        return QSize(px(12.2f / 2.54f), px(12.1f / 2.54f));
-    return s;
-}
-
 } // namespace
-
-QSize PictureBoxOf(const TImageElementRecord &record)
-{
-    return ShownSizeAtMaxZoom(record.WidthInches, record.HeightInches);
-}
-
-bool IsFontInstalled(const QString &family)
-{
-    return QFontDatabase::families().contains(family, Qt::CaseSensitive);
-}
 
 bool TextToRecord(const TVelRotateLabel *e, TTextElementRecord &r, const TElementContext &ctx)
 {

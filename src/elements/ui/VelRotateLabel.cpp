@@ -1,6 +1,6 @@
 #include "VelRotateLabel.h"
 
-#include "ElementColors.h"
+#include "DocumentColors.h"
 #include "ElementPixels.h"
 #include "RotatedText.h"
 #include "VelMeasureRoutines.h"

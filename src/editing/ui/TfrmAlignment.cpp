@@ -1,5 +1,5 @@
-#include "Align.h"
-#include "ui_Align.h"
+#include "TfrmAlignment.h"
+#include "ui_TfrmAlignment.h"
 
 #include "AlignArithmetic.h"
 #include "CenterOnScreen.h"
