@@ -2,7 +2,8 @@
 """Draws flag_it.png, the Italian language module's flag for the About box:
 the tricolour in three equal vertical bands (green, white, red) inside a
 one-pixel grey frame, so the white band stands out on a light window.
-32 x 22 pixels, like a toolbar flag. Needs only the standard library.
+62 x 42 pixels: the flag's own 3:2 inside the frame, large enough to read
+at a glance under the language's name. Needs only the standard library.
 
     python3 translations/make_flag_it.py translations/flag_it.png
 """
@@ -10,7 +11,7 @@ import struct
 import sys
 import zlib
 
-WIDTH, HEIGHT = 32, 22
+WIDTH, HEIGHT = 62, 42
 FRAME = (0x80, 0x80, 0x80)
 BANDS = [(0x00, 0x92, 0x46),  # green
          (0xFF, 0xFF, 0xFF),  # white
@@ -20,7 +21,7 @@ BANDS = [(0x00, 0x92, 0x46),  # green
 def pixel(x, y):
     if x in (0, WIDTH - 1) or y in (0, HEIGHT - 1):
         return FRAME
-    inner = WIDTH - 2  # 30 pixels: three bands of 10
+    inner = WIDTH - 2  # 60 pixels: three bands of 20
     return BANDS[(x - 1) * len(BANDS) // inner]
 
 

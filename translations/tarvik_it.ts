@@ -89,6 +89,11 @@
             <translation>&amp;Riassocia i tipi di file</translation>
         </message>
         <message>
+            <source>&amp;Language</source>
+            <comment>165</comment>
+            <translation>&amp;Lingua</translation>
+        </message>
+        <message>
             <source>&amp;Set round label</source>
             <comment>170</comment>
             <translation>Imposta &amp;etichetta rotonda...</translation>
@@ -701,7 +706,7 @@
         <message>
             <source>Zoom: </source>
             <comment>2610</comment>
-            <translation>Zoom: </translation>
+            <translation>Ingrandimento: </translation>
         </message>
         <message>
             <source>An error (</source>
@@ -732,6 +737,11 @@
             <source>Sorry, the dropped file format is unknown!</source>
             <comment>2725</comment>
             <translation>Il formato del file trascinato non è riconosciuto.</translation>
+        </message>
+        <message>
+            <source>The language chosen will be used from the next start of Tarvik.</source>
+            <comment>2730</comment>
+            <translation>La lingua scelta sarà usata dal prossimo avvio di Tarvik.</translation>
         </message>
         <message>
             <source>Set the Default Styles options</source>
@@ -919,9 +929,9 @@
             <translation>&amp;Annulla</translation>
         </message>
         <message>
-            <source>Information</source>
+            <source>Instructions</source>
             <comment>4010</comment>
-            <translation>Informazioni</translation>
+            <translation>Istruzioni</translation>
         </message>
         <message>
             <source>This wizard will help you to create a standard  CD Cover that you'll then be able to edit with the standard Tarvik interface.</source>
@@ -979,6 +989,11 @@
             <translation>Ottieni i titoli dal database di CDPlayer o modificali</translation>
         </message>
         <message>
+            <source>Automatically number each track</source>
+            <comment>4140</comment>
+            <translation>Numera automaticamente ogni brano</translation>
+        </message>
+        <message>
             <source>Number format</source>
             <comment>4150</comment>
             <translation>Formato del numero</translation>
@@ -992,6 +1007,16 @@
             <source>This is the title of the 1st track)</source>
             <comment>4170</comment>
             <translation>Questo è il titolo del primo brano)</translation>
+        </message>
+        <message>
+            <source>Use 01,02,03... instead of 1,2,3</source>
+            <comment>4175</comment>
+            <translation>Usa 01,02,03... invece di 1,2,3</translation>
+        </message>
+        <message>
+            <source>Automatically add the track time (Audio CD required)</source>
+            <comment>4180</comment>
+            <translation>Aggiungi automaticamente la durata dei brani (serve il CD audio)</translation>
         </message>
         <message>
             <source>CD Drive</source>
@@ -1049,9 +1074,24 @@
             <translation> (copyright, anno di pubblicazione...)</translation>
         </message>
         <message>
+            <source>Put the Artist Name before the CD Title</source>
+            <comment>4355</comment>
+            <translation>Metti il nome dell'artista prima del titolo del CD</translation>
+        </message>
+        <message>
+            <source>Layout</source>
+            <comment>4360</comment>
+            <translation>Disposizione</translation>
+        </message>
+        <message>
+            <source>Place the tracks titles on</source>
+            <comment>4370</comment>
+            <translation>Colloca i titoli dei brani su</translation>
+        </message>
+        <message>
             <source>Place the CD information on</source>
             <comment>4380</comment>
-            <translation>Colloca le informazioni sul CD su</translation>
+            <translation>Colloca le informazioni del CD su</translation>
         </message>
         <message>
             <source>Inside cover</source>
@@ -1087,6 +1127,31 @@
             <source>Tarvik Wizard - Cover Images (3/3)</source>
             <comment>4500</comment>
             <translation>Procedura guidata di Tarvik - Immagini di copertina (3/3)</translation>
+        </message>
+        <message>
+            <source>Images</source>
+            <comment>4510</comment>
+            <translation>Immagini</translation>
+        </message>
+        <message>
+            <source>Insert a background picture for:</source>
+            <comment>4520</comment>
+            <translation>Inserire un'immagine di sfondo per:</translation>
+        </message>
+        <message>
+            <source>the front cover</source>
+            <comment>4530</comment>
+            <translation>la copertina anteriore</translation>
+        </message>
+        <message>
+            <source>the inside cover</source>
+            <comment>4540</comment>
+            <translation>la copertina interna</translation>
+        </message>
+        <message>
+            <source>the back cover</source>
+            <comment>4550</comment>
+            <translation>la copertina posteriore</translation>
         </message>
         <message>
             <source>You must include the character '#' in your number format.</source>

@@ -4,6 +4,7 @@
 
 #include <QEvent>
 #include <QLabel>
+#include <QPixmap>
 #include <QVBoxLayout>
 
 TfrmAboutBox::TfrmAboutBox(QWidget *parent)
@@ -56,9 +57,14 @@ void TfrmAboutBox::setFrameStyle()
 
 void TfrmAboutBox::LocalizeForm()
 {
+    ApplyFormCharset(Str(10), this);
     setWindowTitle(Str(5500));
     lblVersion->setText(tr("Version %1").arg(Str(1)));
     lblTranslated->setText(Str(5570));
+    // the language's flag, from the module in use; English shows none
+    const QImage flag = LoadLanguageFlag(LanguageModuleInUse());
+    imgFlag->setPixmap(QPixmap::fromImage(flag));
+    imgFlag->setVisible(!flag.isNull());
 }
 
 void TfrmAboutBox::mouseReleaseEvent(QMouseEvent *)

@@ -395,6 +395,11 @@ private:
     QWidget *createColorsPage();
     void createCoverView();
     void createStatusBar();
+    // the Language submenu of Preferences (TfrmTarvik_Language.cpp)
+    QMenu *mnuLanguage = nullptr;
+    void createLanguageMenu();
+    void fillLanguageMenu();
+    void mnuLanguageClick(const QString &modulePath);
     void assignHelpContexts();
     bool menuHelpFilter(QObject *watched, QEvent *event);
     void connectWidgets();
