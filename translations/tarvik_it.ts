@@ -249,6 +249,26 @@
             <translation>&amp;Informazioni su Tarvik...</translation>
         </message>
         <message>
+            <source>Tarvik Help</source>
+            <comment>640</comment>
+            <translation>Guida di Tarvik</translation>
+        </message>
+        <message>
+            <source>Back</source>
+            <comment>645</comment>
+            <translation>Indietro</translation>
+        </message>
+        <message>
+            <source>Contents</source>
+            <comment>650</comment>
+            <translation>Sommario</translation>
+        </message>
+        <message>
+            <source>Index</source>
+            <comment>655</comment>
+            <translation>Indice</translation>
+        </message>
+        <message>
             <source>New</source>
             <comment>1000</comment>
             <translation>Nuovo</translation>
@@ -1177,6 +1197,16 @@
             <source>About Tarvik</source>
             <comment>5500</comment>
             <translation>Informazioni su Tarvik</translation>
+        </message>
+        <message>
+            <source>Version %1</source>
+            <comment>5510</comment>
+            <translation>Versione %1</translation>
+        </message>
+        <message>
+            <source>CD jewel-case inlays and disc labels</source>
+            <comment>5520</comment>
+            <translation>Copertine per custodie di CD ed etichette per dischi</translation>
         </message>
         <message>
             <source>Please send comments, problems, bug reports, suggestions to: </source>

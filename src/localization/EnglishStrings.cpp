@@ -62,6 +62,12 @@ static const QHash<int, QString> &englishTable()
         {610, QStringLiteral("&Index...")},
         {630, QStringLiteral("&About Tarvik...")},
 
+        // help window
+        {640, QStringLiteral("Tarvik Help")},
+        {645, QStringLiteral("Back")},
+        {650, QStringLiteral("Contents")},
+        {655, QStringLiteral("Index")},
+
         // main window: tool button hints
         {1000, QStringLiteral("New")},
         {1010, QStringLiteral("Open")},
@@ -269,6 +275,8 @@ static const QHash<int, QString> &englishTable()
 
         // about box
         {5500, QStringLiteral("About Tarvik")},
+        {5510, QStringLiteral("Version %1")},
+        {5520, QStringLiteral("CD jewel-case inlays and disc labels")},
         {5550, QStringLiteral("Please send comments, problems, bug reports, suggestions to: ")},
         {5560, QStringLiteral("If your Tarvik version is older than four months please check my web site for an updated version.")},
         {5570, QStringLiteral("English Version")},

@@ -183,6 +183,7 @@ private slots:
         TfrmAboutBox box(w.get());
         box.setAttribute(Qt::WA_DeleteOnClose, false);
         checkShown(&box, QStringLiteral("Informazioni su Tarvik"));
+        QCOMPARE(box.lblVersion->text(), QStringLiteral("Versione 1.14"));
         QCOMPARE(box.lblTranslated->text(), QStringLiteral("Versione italiana"));
         QVERIFY(box.imgFlag->isVisible());
         QCOMPARE(box.imgFlag->pixmap().size(), FItalian->Flag().size());
