@@ -764,6 +764,21 @@
             <translation>La lingua scelta sarà usata dal prossimo avvio di Tarvik.</translation>
         </message>
         <message>
+            <source>The selection cannot be copied: the clipboard holds at most 72 elements, and pictures only among the first 51 selected. Nothing was copied.</source>
+            <comment>2750</comment>
+            <translation>La selezione non può essere copiata: gli appunti contengono al massimo 72 elementi, e immagini solo tra i primi 51 selezionati. Non è stato copiato nulla.</translation>
+        </message>
+        <message>
+            <source>The clipboard holds damaged Tarvik data. Nothing was pasted.</source>
+            <comment>2755</comment>
+            <translation>Gli appunti contengono dati di Tarvik danneggiati. Non è stato incollato nulla.</translation>
+        </message>
+        <message>
+            <source>The cover is full: some of the copied elements could not be pasted.</source>
+            <comment>2760</comment>
+            <translation>La copertina è piena: alcuni degli elementi copiati non sono stati incollati.</translation>
+        </message>
+        <message>
             <source>Set the Default Styles options</source>
             <comment>3000</comment>
             <translation>Impostazione degli stili predefiniti</translation>

@@ -355,7 +355,9 @@ void TfrmTarvik::tmrDisableTimer()
     const bool paste = mime && (mime->hasText() || mime->hasFormat(ElementMimeType));
     setIfDifferent(mnuPaste, paste);
 
-    const bool copy = txtText->hasFocus() ? txtText->hasSelectedText() : sel;
+    // The text field's selected text, or else the selected elements (the
+    // field has the focus whenever a text was clicked).
+    const bool copy = (txtText->hasFocus() && txtText->hasSelectedText()) || sel;
     for (QAction *a : {mnuCopy, mnuCut})
         setIfDifferent(a, copy);
 

@@ -180,6 +180,10 @@ static const QHash<int, QString> &englishTable()
         {2720, QStringLiteral("The file has changed, do you want to save it before closing?")},
         {2725, QStringLiteral("Sorry, the dropped file format is unknown!")},
         {2730, QStringLiteral("The language chosen will be used from the next start of Tarvik.")},
+        {2750, QStringLiteral("The selection cannot be copied: the clipboard holds at most 72 elements, and "
+                              "pictures only among the first 51 selected. Nothing was copied.")},
+        {2755, QStringLiteral("The clipboard holds damaged Tarvik data. Nothing was pasted.")},
+        {2760, QStringLiteral("The cover is full: some of the copied elements could not be pasted.")},
 
         // text style editor
         {3000, QStringLiteral("Set the Default Styles options")},
