@@ -577,7 +577,6 @@ private slots:
     {
         QTest::addColumn<QString>("feature");
         QTest::newRow("clipboard") << "Cut, copy and paste";
-        QTest::newRow("wizard") << "wizard";
     }
     void helpTellsWhatDoesNotWorkYet()
     {
