@@ -8,6 +8,7 @@
 #include "TrackFit.h"
 #include "TfrmCreatingDialog.h"
 #include "TfrmWizard.h"
+#include "uCDDBFRM.h"
 #include "TVKRegistry.h"
 #include "VelCDImageElement.h"
 #include "VelMeasureRoutines.h"
@@ -16,6 +17,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -225,6 +227,42 @@ private slots:
         QCOMPARE(Field<QLabel>("lblTracksNr")->text(), QStringLiteral("0"));
         SetTracks({"a", "", "c"});
         QCOMPARE(Field<QLabel>("lblTracksNr")->text(), QStringLiteral("3"));
+    }
+
+    // The track-list window fills the boxes from the local CDDB folder:
+    // all tracks of the album shown, with its artist and title.
+    void titlesFromTrackListWindow()
+    {
+        TVKRegistry::WritePreference(TVKRegistry::prCDDBFolder, QStringLiteral(TARVIK_TEST_DATA "/../disc/data/cddb"));
+        StartNew();
+        SetTracks({"old line"});
+        QStringList seenInCover, albumTracks;
+        QString artist, album;
+        QTimer::singleShot(0, this, [&] {
+            auto *dialog = qobject_cast<TfrmCDDB *>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            const auto guard = qScopeGuard([dialog] { dialog->reject(); });
+            auto *tracks = Child<QListWidget>(*dialog, "lstTracks");
+            auto *inserted = Child<QListWidget>(*dialog, "lstInsertedTracks");
+            for (int i = 0; i < inserted->count(); ++i)
+                seenInCover << inserted->item(i)->text(); // the wizard's lines came in
+            artist = Child<QComboBox>(*dialog, "cmbArtist")->currentText();
+            album = Child<QComboBox>(*dialog, "cmbAlbum")->currentText();
+            for (int i = 0; i < tracks->count(); ++i)
+                albumTracks << tracks->item(i)->text();
+            dialog->btnSelectAllTracksClick();
+            dialog->btnMoveClick();
+            Child<QCheckBox>(*dialog, "chkInsertArtistName")->setChecked(true);
+            dialog->btnOKClick();
+        });
+        QTest::mouseClick(Field<QPushButton>("btnCDDB"), Qt::LeftButton);
+        QCOMPARE(seenInCover, QStringList{"old line"});
+        QVERIFY(albumTracks.size() > 5);
+        QCOMPARE(Field<QLineEdit>("txtCDAuthor")->text(), artist);
+        QCOMPARE(Field<QLineEdit>("txtCDTitle")->text(), album);
+        QCOMPARE(Field<QPlainTextEdit>("txtCDTracks")->toPlainText(), (QStringList{"old line"} + albumTracks).join('\n'));
+        QCOMPARE(Field<QLabel>("lblTracksNr")->text(), QString::number(albumTracks.size() + 1));
     }
 
     // A typed format must hold "#"; one ending in it is fine. The example

@@ -81,6 +81,9 @@ TfrmWizard::TfrmWizard(TCoverBuilder &builder, QWidget *parent)
         ClearPreview(preview);
     }
     ui->gridImages->setColumnMinimumWidth(0, PreviewSide);
+    // Each preview's row keeps the box's height, whatever the picture's.
+    for (int row : {2, 4, 6})
+        ui->gridImages->setRowMinimumHeight(row, PreviewSide);
     ui->txtNumberFormat->setText(WizardFields::DefaultNumberFormat);
     UpdateExample();
 
