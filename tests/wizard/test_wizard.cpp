@@ -660,6 +660,21 @@ private slots:
         QVERIFY(!w->HasSelection());
     }
 
+    // The progress window blinks every 500 ms while shown and stops when
+    // hidden.
+    void progressWindowBlinks()
+    {
+        TfrmCreatingDialog creating(w.get());
+        creating.show();
+        QCOMPARE(Child<QLabel>(creating, "lblCreating")->text(), QStringLiteral("Please wait..."));
+        QCOMPARE(creating.windowTitle(), QApplication::applicationDisplayName());
+        QVERIFY(creating.Highlighted());
+        QVERIFY(QTest::qWaitFor([&] { return !creating.Highlighted(); }, 1500));
+        QVERIFY(QTest::qWaitFor([&] { return creating.Highlighted(); }, 1500));
+        creating.hide();
+        QVERIFY(!creating.Blinking());
+    }
+
     // More texts than slots: what fits is placed, the user is told once how
     // many lines were left out.
     void moreLinesThanSlots()
