@@ -110,6 +110,7 @@ TfrmTarvik::TfrmTarvik(const QStringList &arguments, QWidget *parent)
     assignHelpContexts();
     connectWidgets();
     FormCreate();
+    CreateWizard();
 }
 
 TfrmTarvik::~TfrmTarvik()
