@@ -87,9 +87,6 @@ TfrmTarvik::TfrmTarvik(const QStringList &arguments, QWidget *parent)
     setCentralWidget(central);
     TabFrontCover->installEventFilter(this);
 
-    tmrDisable = new QTimer(this);
-    tmrDisable->setObjectName(QStringLiteral("tmrDisable"));
-    tmrDisable->setInterval(100);
 
     SH = new TVelStretchHandle(pnlFrontCover);
     SH->setObjectName(QStringLiteral("SH"));
@@ -109,11 +106,13 @@ TfrmTarvik::TfrmTarvik(const QStringList &arguments, QWidget *parent)
     LocalizeMainWindow();
     assignHelpContexts();
     connectWidgets();
+    connectCommandStates();
     FormCreate();
 }
 
 TfrmTarvik::~TfrmTarvik()
 {
+    disconnectCommandStates();
     // The handle lets go of its panel when it holds nothing, so it is not
     // always a child of the window; it goes with the window all the same.
     delete SH;
@@ -282,7 +281,6 @@ void TfrmTarvik::closeEvent(QCloseEvent *e)
 
 void TfrmTarvik::FreeResources()
 {
-    tmrDisable->stop();
     DestroyAllElements();
     DocumentRecord = TDocumentRecord();
 }

@@ -13,6 +13,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QProperty>
 #include <QScopedValueRollback>
 
 #include <array>
@@ -31,7 +32,6 @@ class QMenu;
 class QRadioButton;
 class QScrollArea;
 class QTabWidget;
-class QTimer;
 class QToolBar;
 class QToolButton;
 class TShape;
@@ -59,7 +59,8 @@ public:
     float FZoom = 0.9f;
     QString FCurrentFile;
     bool FFirstActivation = true;
-    bool Modified = false;
+    // Unsaved work; the caption's mark follows it.
+    QProperty<bool> Modified{false};
     bool UseInches = true;
     bool PanelUpdating = false;
     bool SuppressHistory = false;
@@ -286,7 +287,14 @@ public:
     void ImgElementChangingPos(QWidget *sender);
     void ImgElementResizing(QWidget *sender);
     void pagEditChanging(int newIndex);
-    void tmrDisableTimer();
+
+    // --- command states (TfrmTarvik_CommandStates.cpp)
+    // Every rule for which commands are available, worked out again on each
+    // signal that changes what the rules read: the selection, the clipboard,
+    // the focus, the text field's marking, the Image tab and its Fit box,
+    // and the history.
+    void UpdateCommandStates();
+    // The pop-up menu's own Cut, Copy and Paste, just before it shows.
     void txtMenuPopup();
 
     // Puts text style n into the Text tab and onto the selection.
@@ -317,7 +325,6 @@ public:
     QMenu *txtMenu = nullptr;
     TVelStretchHandle *SH = nullptr;
     TSelectionRect *RectSel = nullptr;
-    QTimer *tmrDisable = nullptr;
     TVelDragDrop *DragDrop = nullptr;
 
     // Text page
@@ -398,6 +405,14 @@ private:
     void assignHelpContexts();
     bool menuHelpFilter(QObject *watched, QEvent *event);
     void connectWidgets();
+    void connectCommandStates();
+    void disconnectCommandStates();
+    // A picture fitted to a surface is shown on the Image tab: its size
+    // fields are read-only and the handle does not move it.
+    bool ImageFitShown() const;
+    // The handle's lock when it takes the selection again: Lock components,
+    // or a fitted picture.
+    bool HandleLocked() const;
 
     // life cycle (TfrmTarvik.cpp)
     void FormCreate();
@@ -441,4 +456,6 @@ private:
     int FCopies = 1;
     bool FClosing = false;
     QActionGroup *FUnitGroup = nullptr;
+    QList<QMetaObject::Connection> FStateConnections;
+    QPropertyNotifier FModifiedNotifier = Modified.addNotifier([this] { setWindowModified(Modified); });
 };

@@ -98,6 +98,7 @@ void TfrmTarvik::mnuLockcomponentsClick()
     const bool locked = !SH->Locked();
     SH->SetLocked(locked);
     mnuLockcomponents->setChecked(locked);
+    UpdateCommandStates(); // a fitted picture stays locked
 }
 
 void TfrmTarvik::mnuPopAlignClick()

@@ -39,8 +39,7 @@ void TfrmTarvik::NewDocument()
     ClearElements();
     FCurrentFile.clear();
     History.Clear();
-    mnuUndo->setEnabled(false);
-    mnuRedo->setEnabled(false);
+    UpdateCommandStates();
     SetCoverPage(TabFrontCover);
     pagEdit->setCurrentWidget(tabText);
     for (int i = ciFront; i <= ciRoundLabel; ++i)

@@ -184,7 +184,7 @@ TVelRotateLabel *TfrmTarvik::InsertTextElement(const TTextElementRecord &record)
     if (HasSelection())
         SH->DetachAll();
     SH->AttachControl(e);
-    SH->SetLocked(mnuLockcomponents->isChecked());
+    SH->SetLocked(HandleLocked());
     return e;
 }
 

@@ -208,8 +208,7 @@ bool TfrmTarvik::OpenDocument(const QString &path)
     SetCoverPage(TabFrontCover);
     pagCoverChange();
     History.Clear();
-    mnuUndo->setEnabled(false);
-    mnuRedo->setEnabled(false);
+    UpdateCommandStates();
     Modified = relinked;
     UpdateCaption();
     QApplication::restoreOverrideCursor();

@@ -34,8 +34,7 @@ void TfrmTarvik::RecordHistory()
         return;
     History.RecordHistory(CurrentSnapshot());
     ++HistorySnapshots;
-    mnuUndo->setEnabled(true);
-    mnuRedo->setEnabled(false);
+    UpdateCommandStates();
 }
 
 void TfrmTarvik::rebuildFromRecord(bool showEachTextSurface)
@@ -62,14 +61,13 @@ void TfrmTarvik::mnuUndoClick()
     const std::optional<TElementSnapshot> s = History.Undo(CurrentSnapshot());
     if (!s)
         return;
-    mnuRedo->setEnabled(true);
     ClearDocumentRecord(DocumentRecord);
     ClearElements();
     s->CopyTo(DocumentRecord);
     SuppressHistory = true;
     rebuildFromRecord(true);
     SuppressHistory = false;
-    mnuUndo->setEnabled(History.CanUndo());
+    UpdateCommandStates();
     Modified = true;
 }
 
@@ -87,6 +85,6 @@ void TfrmTarvik::mnuRedoClick()
     rebuildFromRecord(false);
     SuppressHistory = false;
     ShowSurface(RedoVisibleSurface(shown));
-    mnuRedo->setEnabled(false);
+    UpdateCommandStates();
     Modified = true;
 }

@@ -1,5 +1,5 @@
 // The property panel: the selection shown in the fields, the fields applied
-// to the selection, live typing, and the enabled state of the commands.
+// to the selection, and live typing.
 
 #include "TfrmTarvik.h"
 
@@ -26,20 +26,6 @@
 #include <QToolButton>
 
 using namespace VelMeasureRoutines;
-
-namespace {
-
-// The clipboard format of copied elements.
-const QString ElementMimeType = QStringLiteral("application/x-qt-windows-mime;value=\"CF_TarvikData\"");
-
-template <class T>
-void setIfDifferent(T *w, bool enabled)
-{
-    if (w->isEnabled() != enabled)
-        w->setEnabled(enabled);
-}
-
-} // namespace
 
 void TfrmTarvik::ShowTextProperties(TVelRotateLabel *e)
 {
@@ -203,7 +189,7 @@ void TfrmTarvik::RepaintElement(TPanelField field)
         SH->DetachAll();
         for (QWidget *w : held)
             SH->AttachControl(w);
-        SH->SetLocked(mnuLockcomponents->isChecked());
+        SH->SetLocked(HandleLocked());
         if (QWidget *p = SH->parentWidget())
             p->update();
     }
@@ -281,7 +267,7 @@ void TfrmTarvik::SpinXChange()
     SH->DetachAll();
     for (QWidget *w : held)
         SH->AttachControl(w);
-    SH->SetLocked(mnuLockcomponents->isChecked());
+    SH->SetLocked(HandleLocked());
     first->parentWidget()->update();
     Modified = true;
 }
@@ -338,42 +324,4 @@ void TfrmTarvik::pagEditChanging(int newIndex)
 {
     if (newIndex != pagEdit->currentIndex() && HasSelection())
         pnlFrontCoverClick();
-}
-
-void TfrmTarvik::tmrDisableTimer()
-{
-    // The caption's unsaved-work mark follows Modified, whoever set it.
-    if (isWindowModified() != Modified)
-        setWindowModified(Modified);
-    const bool sel = HasSelection();
-    for (QAction *a : {mnuLeft, mnuCenter, mnuRight, mnuTop, mnuMiddle, mnuBottom, mnuDelete, mnuBringtofront,
-                       mnuSendtoBack, mnuAlign})
-        setIfDifferent(a, sel);
-    setIfDifferent(mnuAlignment->menuAction(), sel);
-
-    const QMimeData *mime = QApplication::clipboard()->mimeData();
-    const bool paste = mime && (mime->hasText() || mime->hasFormat(ElementMimeType));
-    setIfDifferent(mnuPaste, paste);
-
-    const bool copy = txtText->hasFocus() ? txtText->hasSelectedText() : sel;
-    for (QAction *a : {mnuCopy, mnuCut})
-        setIfDifferent(a, copy);
-
-    const bool fitted = sel && pagEdit->currentWidget() == TabImage && cmbFitTo->currentIndex() != 0;
-    if (fitted)
-        SH->SetLocked(true);
-    SpinImgWidth->setReadOnly(fitted);
-    SpinImgHeight->setReadOnly(fitted);
-}
-
-void TfrmTarvik::txtMenuPopup()
-{
-    // The press that opened the menu may have just selected an element;
-    // the command states follow it before the menu copies them.
-    tmrDisableTimer();
-    const bool sel = HasSelection();
-    mnuPopCut->setEnabled(sel);
-    mnuPopCopy->setEnabled(sel);
-    const QMimeData *mime = QApplication::clipboard()->mimeData();
-    mnuPopPaste->setEnabled(mime && mime->hasFormat(ElementMimeType));
 }
