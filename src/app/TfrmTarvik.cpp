@@ -149,15 +149,16 @@ void TfrmTarvik::FormCreate()
     FCurrentFile.clear();
 
     // the Text tab's starting values
-    PanelUpdating = true;
-    cmbFontName->setFontName(QStringLiteral("Arial"));
-    cmbFontSize->setCurrentText(QStringLiteral("12"));
-    rb0->setChecked(true);
-    btnBold->setChecked(true);
-    shColor->setColorSilently(clBlack);
-    chkTransparent->setChecked(true);
-    shBackColor->setColorSilently(clWhite);
-    PanelUpdating = false;
+    {
+        const QScopedValueRollback<bool> updating(PanelUpdating, true);
+        cmbFontName->setFontName(QStringLiteral("Arial"));
+        cmbFontSize->setCurrentText(QStringLiteral("12"));
+        rb0->setChecked(true);
+        btnBold->setChecked(true);
+        shColor->setColorSilently(clBlack);
+        chkTransparent->setChecked(true);
+        shBackColor->setColorSilently(clWhite);
+    }
 
     pagEdit->setCurrentWidget(tabText);
     cmbFitTo->setCurrentIndex(0);

@@ -200,9 +200,8 @@ void TfrmTarvik::btnImageClick()
     for (const QString &file : files) {
         TVKRegistry::WritePreference(TVKRegistry::prImageOpenDir,
                                      QFileInfo(file).absolutePath() + QLatin1Char('/'));
-        SuppressHistory = true;
+        const QScopedValueRollback<bool> suppressed(SuppressHistory, true);
         inserted = InsertImageFile(file) >= 0 || inserted;
-        SuppressHistory = false;
     }
     pnlBackCover->lineLeft()->raise();
     pnlBackCover->lineRight()->raise();
@@ -242,8 +241,7 @@ int TfrmTarvik::InsertImagePicture(const QString &path, const QImage &picture)
         if (img && img->isVisibleTo(img->parentWidget()) && img->parentWidget() == panel && img->Order() > 0)
             ++order;
 
-    const bool suppressed = SuppressHistory;
-    SuppressHistory = true;
+    const QScopedValueRollback<bool> suppressed(SuppressHistory, true);
     if (ImageSlots[*slot])
         delete ImageSlots[*slot].data();
     auto *e = new TVelCDImageElement(panel);
@@ -270,7 +268,6 @@ int TfrmTarvik::InsertImagePicture(const QString &path, const QImage &picture)
     e->SetStretch(true);
     e->setEnabled(true);
     e->show();
-    SuppressHistory = suppressed;
     return *slot;
 }
 

@@ -54,8 +54,8 @@ void TfrmTarvik::cmbFitToClick()
     // A fit moves and sizes the picture, often onto another surface: it can
     // be undone in one step.
     THistoryStep step(*this);
-    PanelUpdating = true;
-    SuppressHistory = true;
+    const QScopedValueRollback<bool> updating(PanelUpdating, true);
+    const QScopedValueRollback<bool> suppressed(SuppressHistory, true);
     const TFitStyle before = img->FitStyle();
     if (FitReplacesPicture(before)) {
         reloadPicture(img);
@@ -89,18 +89,14 @@ void TfrmTarvik::cmbFitToClick()
     pnlFrontCoverClick();
     VelRotateLabelMouseDown(img, Qt::LeftButton, Qt::NoModifier);
     NormalizeLayers(img);
-    PanelUpdating = false;
-    SuppressHistory = false;
     Modified = true;
 }
 
 void TfrmTarvik::cmbFitToChange()
 {
     if (!HasSelection() && cmbFitTo->currentIndex() > 0) {
-        const bool was = PanelUpdating;
-        PanelUpdating = true;
+        const QScopedValueRollback<bool> updating(PanelUpdating, true);
         cmbFitTo->setCurrentIndex(0);
-        PanelUpdating = was;
     }
 }
 

@@ -29,8 +29,7 @@ using namespace VelMeasureRoutines;
 
 void TfrmTarvik::ShowTextProperties(TVelRotateLabel *e)
 {
-    const bool was = PanelUpdating;
-    PanelUpdating = true;
+    const QScopedValueRollback<bool> updating(PanelUpdating, true);
     pagEdit->setCurrentWidget(tabText);
     txtText->setText(e->Caption());
     const QFont f = e->font();
@@ -61,13 +60,11 @@ void TfrmTarvik::ShowTextProperties(TVelRotateLabel *e)
     shBackColor->setColorSilently(e->Color());
     SpinX->setValueSilently(UseInches ? e->XPosInches() : e->XPosCm());
     SpinY->setValueSilently(UseInches ? e->YPosInches() : e->YPosCm());
-    PanelUpdating = was;
 }
 
 void TfrmTarvik::ShowImageProperties(TVelCDImageElement *e)
 {
-    const bool was = PanelUpdating;
-    PanelUpdating = true;
+    const QScopedValueRollback<bool> updating(PanelUpdating, true);
     pagEdit->setCurrentWidget(TabImage);
     txtImageName->setText(QFileInfo(e->ImageFileName()).fileName());
     txtImageName->setToolTip(e->ImageFileName());
@@ -76,29 +73,24 @@ void TfrmTarvik::ShowImageProperties(TVelCDImageElement *e)
     SpinX->setValueSilently(UseInches ? e->XPosInches() : e->XPosCm());
     SpinY->setValueSilently(UseInches ? e->YPosInches() : e->YPosCm());
     cmbFitTo->setCurrentIndex(static_cast<int>(e->FitStyle()));
-    PanelUpdating = was;
 }
 
 void TfrmTarvik::EmptyTxtInfos()
 {
-    const bool was = PanelUpdating;
-    PanelUpdating = true;
+    const QScopedValueRollback<bool> updating(PanelUpdating, true);
     txtText->clear();
     SpinX->setValueSilently(0);
     SpinY->setValueSilently(0);
-    PanelUpdating = was;
 }
 
 void TfrmTarvik::EmptyImgInfos()
 {
-    const bool was = PanelUpdating;
-    PanelUpdating = true;
+    const QScopedValueRollback<bool> updating(PanelUpdating, true);
     txtImageName->clear();
     txtImageName->setToolTip(QString());
     cmbFitTo->setCurrentIndex(0);
     SpinImgWidth->setValueSilently(0);
     SpinImgHeight->setValueSilently(0);
-    PanelUpdating = was;
 }
 
 void TfrmTarvik::RepaintElement(TPanelField field)
@@ -209,15 +201,13 @@ void TfrmTarvik::txtTextChange()
         const int cursor = txtText->cursorPosition();
         if (HasSelection()) {
             pnlFrontCoverClick();
-            PanelUpdating = true;
+            const QScopedValueRollback<bool> updating(PanelUpdating, true);
             txtText->setText(text);
-            PanelUpdating = false;
         }
         btnInsertTextClick();
-        PanelUpdating = true;
+        const QScopedValueRollback<bool> updating(PanelUpdating, true);
         txtText->setText(text);
         txtText->setCursorPosition(cursor);
-        PanelUpdating = false;
     }
     txtText->setFocus();
     if (HasSelection()) {
@@ -276,8 +266,7 @@ void TfrmTarvik::VelRotateLabelChangingPos(QWidget *)
 {
     if (!HasSelection())
         return;
-    const bool was = PanelUpdating;
-    PanelUpdating = true;
+    const QScopedValueRollback<bool> updating(PanelUpdating, true);
     QWidget *first = Selection().first();
     float x = 0, y = 0;
     if (auto *t = qobject_cast<TVelRotateLabel *>(first)) {
@@ -289,7 +278,6 @@ void TfrmTarvik::VelRotateLabelChangingPos(QWidget *)
     }
     SpinX->setValueSilently(x);
     SpinY->setValueSilently(y);
-    PanelUpdating = was;
 }
 
 void TfrmTarvik::ImgElementChangingPos(QWidget *sender)
@@ -305,13 +293,13 @@ void TfrmTarvik::ImgElementResizing(QWidget *)
     auto *img = qobject_cast<TVelCDImageElement *>(Selection().first());
     if (!img)
         return;
-    const bool was = PanelUpdating;
-    PanelUpdating = true;
     const QString before = SpinImgWidth->text() + QLatin1Char('x') + SpinImgHeight->text();
-    SpinImgWidth->setValueSilently(UseInches ? img->WidthInches() : img->WidthCm());
-    SpinImgHeight->setValueSilently(UseInches ? img->HeightInches() : img->HeightCm());
+    {
+        const QScopedValueRollback<bool> updating(PanelUpdating, true);
+        SpinImgWidth->setValueSilently(UseInches ? img->WidthInches() : img->WidthCm());
+        SpinImgHeight->setValueSilently(UseInches ? img->HeightInches() : img->HeightCm());
+    }
     const QString after = SpinImgWidth->text() + QLatin1Char('x') + SpinImgHeight->text();
-    PanelUpdating = was;
     if (Selection().size() == 1 && before != after) {
         SH->DetachAll();
         SH->AttachControl(img);

@@ -71,7 +71,7 @@ void TfrmTarvik::pnlFrontCoverClick()
 
 void TfrmTarvik::VelRotateLabelMouseDown(QWidget *element, Qt::MouseButton, Qt::KeyboardModifiers shift)
 {
-    PanelUpdating = true;
+    const QScopedValueRollback<bool> updating(PanelUpdating, true);
     if (!SuppressHistory)
         RecordHistory();
     const bool extend = HasSelection() && (shift & (Qt::ShiftModifier | Qt::ControlModifier));
@@ -114,7 +114,6 @@ void TfrmTarvik::VelRotateLabelMouseDown(QWidget *element, Qt::MouseButton, Qt::
         text->raise();
         SH->BringChildrenToFront();
     }
-    PanelUpdating = false;
     SH->update();
 }
 
@@ -122,15 +121,13 @@ void TfrmTarvik::ReselectAll()
 {
     if (!HasSelection())
         return;
-    const bool suppressed = SuppressHistory;
-    SuppressHistory = true;
+    const QScopedValueRollback<bool> suppressed(SuppressHistory, true);
     const QList<QWidget *> sel = Selection();
     if (QWidget *panel = sel.first()->parentWidget())
         panel->update();
     pnlFrontCoverClick();
     for (QWidget *w : sel)
         VelRotateLabelMouseDown(w, Qt::LeftButton, Qt::ShiftModifier);
-    SuppressHistory = suppressed;
 }
 
 // --- rubber band -------------------------------------------------------------
@@ -217,11 +214,9 @@ void TfrmTarvik::pnlFrontCoverMouseUp(TSurfacePanel *panel, QMouseEvent *)
     for (QObject *o : bandPanel->children())
         if (auto *img = qobject_cast<TVelCDImageElement *>(o); img && img->isVisible() && inside(img->geometry()))
             picked << img;
-    const bool suppressed = SuppressHistory;
-    SuppressHistory = true;
+    const QScopedValueRollback<bool> suppressed(SuppressHistory, true);
     for (QWidget *w : picked)
         VelRotateLabelMouseDown(w, Qt::LeftButton, Qt::ShiftModifier);
-    SuppressHistory = suppressed;
 }
 
 // --- the handle's events -------------------------------------------------------
