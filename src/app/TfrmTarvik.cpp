@@ -5,6 +5,7 @@
 
 #include "DefaultStyles.h"
 #include "MessageBoxes.h"
+#include "Printing.h"
 #include "StartupLayout.h"
 #include "TTarvikApplication.h"
 #include "TSurfacePanel.h"
@@ -73,15 +74,15 @@ TfrmTarvik::TfrmTarvik(const QStringList &arguments, QWidget *parent)
     left->addWidget(pagEdit);
     left->addWidget(pnlPosition);
     left->addStretch();
-    pagEdit->setFixedWidth(212);
-    pnlPosition->setFixedWidth(212);
+    pagEdit->setFixedWidth(PropertyPanelWidth);
+    pnlPosition->setFixedWidth(PropertyPanelWidth);
     scrProperties = new QScrollArea;
     scrProperties->setObjectName(QStringLiteral("scrProperties"));
     scrProperties->setFrameShape(QFrame::NoFrame);
     scrProperties->setWidgetResizable(true);
     scrProperties->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scrProperties->setWidget(panel);
-    scrProperties->setFixedWidth(212 + scrProperties->verticalScrollBar()->sizeHint().width());
+    scrProperties->setFixedWidth(PropertyPanelWidth + scrProperties->verticalScrollBar()->sizeHint().width());
     h->addWidget(scrProperties);
     h->addWidget(pagCover, 1);
     setCentralWidget(central);
@@ -139,7 +140,12 @@ void TfrmTarvik::FormCreate()
 
     CoverSettings = TCoverSettings::Defaults();
     DocumentRecord = TDocumentRecord();
-    ReadLabelSettings();
+    // A stored value that cannot be read, or lies outside its range, is
+    // replaced by the store and told in the settings report.
+    ReadLabelSettings(CoverSettings);
+    const TCoverPrintOptions margins = ReadPrinterMargins();
+    FPrinterXOffset = margins.XMargin;
+    FPrinterYOffset = margins.YMargin;
 
     const QStringList styleNames = LoadStyles(CoverSettings);
     cmbApplyStyle->clear();
@@ -176,15 +182,6 @@ void TfrmTarvik::FormCreate()
     ApplyColors();
 }
 
-void TfrmTarvik::ReadLabelSettings()
-{
-    // A stored value that cannot be read, or lies outside its range, is
-    // replaced by the store and told in the settings report.
-    ::ReadLabelSettings(CoverSettings);
-    FPrinterXOffset = static_cast<float>(TVKRegistry::ReadLabelSetting(QStringLiteral("XPrinterMargin")));
-    FPrinterYOffset = static_cast<float>(TVKRegistry::ReadLabelSetting(QStringLiteral("YPrinterMargin")));
-}
-
 void TfrmTarvik::FormActivate()
 {
     if (!FFirstActivation)
@@ -192,7 +189,7 @@ void TfrmTarvik::FormActivate()
     FFirstActivation = false;
     LocalizeMainWindow();
     FormResize();
-    if (TVKRegistry::ReadPreference(4) == QLatin1String("Cm"))
+    if (TVKRegistry::ReadPreference(TVKRegistry::prDefaultUdm) == QLatin1String("Cm"))
         mnuCmClick();
     else
         mnuInchesClick();
@@ -243,7 +240,7 @@ void TfrmTarvik::showEvent(QShowEvent *e)
 
 void TfrmTarvik::ShowHint(const QString &hint)
 {
-    SBPanel0->setText(hint.isEmpty() ? Str(2600) : hint);
+    SBPanel0->setText(hint.isEmpty() ? Str(txHelpHint) : hint);
 }
 
 void TfrmTarvik::UpdateCaption()

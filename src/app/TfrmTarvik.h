@@ -204,7 +204,9 @@ public:
     void shMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint pos);
     void shMouseUp();
     void shKeyDown(int key);
-    int SelectionKind() const;
+    // What the selection holds.
+    enum TSelectionKind { skTexts = 0, skImages = 1, skMixed = 2, skNone = 3 };
+    TSelectionKind SelectionKind() const;
     void ReselectAll();
     bool HasSelection() const;
     QList<QWidget *> Selection() const;
@@ -254,6 +256,8 @@ public:
     // --- fitting (TfrmTarvik_Fit.cpp)
     void cmbFitToClick();
     void cmbFitToChange();
+    // The fit the Fit box shows.
+    TFitStyle ChosenFit() const;
     void FitToNone(TVelCDImageElement *image, TFitStyle before);
     void FitToSurface(TVelCDImageElement *image, TFitStyle style);
     void FitToFrontInside(int half, TVelCDImageElement *image);
@@ -383,6 +387,23 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    // The string-table texts the window's code shows; its components' own
+    // texts are the table of TfrmTarvik_Localize.cpp.
+    enum TText : int {
+        txXInCm = 1910,
+        txYInCm = 1920,
+        txXInInches = 1930,
+        txYInInches = 1940,
+        txValueInCm = 2220,
+        txValueInInches = 2230,
+        txHelpHint = 2600,
+        txZoom = 2610,
+        txSaveChanges = 2720,
+        txUnknownDroppedFile = 2725,
+    };
+    // The width of the property panel's pages.
+    static constexpr int PropertyPanelWidth = 212;
+
     // construction (TfrmTarvik_Ui.cpp)
     void createActions();
     void addCommand(QAction *&action, const char *name, const char *icon, const std::function<void()> &handler);
@@ -424,7 +445,6 @@ private:
     void LocalizeMainWindow();
     void ApplicationEvents1Activate();
     void ShowHint(const QString &hint);
-    void ReadLabelSettings();
     void DestroyAllElements();
     void connectElement(TVelRotateLabel *element);
     void connectElement(TVelCDImageElement *element);

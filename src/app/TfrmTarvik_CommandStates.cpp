@@ -67,7 +67,7 @@ void TfrmTarvik::disconnectCommandStates()
 
 bool TfrmTarvik::ImageFitShown() const
 {
-    return HasSelection() && pagEdit->currentWidget() == TabImage && cmbFitTo->currentIndex() != 0;
+    return HasSelection() && pagEdit->currentWidget() == TabImage && ChosenFit() != fsNone;
 }
 
 bool TfrmTarvik::HandleLocked() const

@@ -261,8 +261,9 @@ int TfrmTarvik::InsertImagePicture(const QString &path, const QImage &picture)
         e->SetXPosCm(static_cast<float>(SpinX->value()));
         e->SetYPosCm(static_cast<float>(SpinY->value()));
     }
-    const int fit = cmbFitTo->currentIndex();
-    e->SetFitStyle(fit >= 1 && fit <= 5 ? static_cast<TFitStyle>(fit) : fsNone);
+    // A new picture takes the Fit box's surface, but not the round label's mask.
+    const TFitStyle fit = ChosenFit();
+    e->SetFitStyle(fit == fsRoundLabel ? fsNone : fit);
     connectElement(e);
     e->SetAutoSize(false);
     e->SetStretch(true);

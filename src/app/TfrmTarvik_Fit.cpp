@@ -4,6 +4,7 @@
 #include "TfrmTarvik.h"
 
 #include "FitGeometry.h"
+#include "ImageOrder.h"
 #include "LabelMask.h"
 #include "SurfaceGeometry.h"
 #include "TShape.h"
@@ -62,26 +63,20 @@ void TfrmTarvik::cmbFitToClick()
         if (before == fsRoundLabel)
             showCircles(pnlRoundLabel, true);
     }
-    switch (cmbFitTo->currentIndex()) {
-    case 1:
-        FitToSurface(img, fsFront);
+    switch (ChosenFit()) {
+    case fsFront:
+    case fsInside:
+    case fsBack:
+    case fsAllBack:
+        FitToSurface(img, ChosenFit());
         break;
-    case 2:
-        FitToSurface(img, fsInside);
-        break;
-    case 3:
+    case fsFrontInside:
         FitToFrontInside(1, img);
         break;
-    case 4:
-        FitToSurface(img, fsBack);
-        break;
-    case 5:
-        FitToSurface(img, fsAllBack);
-        break;
-    case 6:
+    case fsRoundLabel:
         FitToRoundLabel(img);
         break;
-    default:
+    case fsNone:
         FitToNone(img, before);
         break;
     }
@@ -92,9 +87,16 @@ void TfrmTarvik::cmbFitToClick()
     Modified = true;
 }
 
+TFitStyle TfrmTarvik::ChosenFit() const
+{
+    // The Fit box lists the fit styles in their order.
+    const int i = cmbFitTo->currentIndex();
+    return i >= fsFront && i <= fsRoundLabel ? static_cast<TFitStyle>(i) : fsNone;
+}
+
 void TfrmTarvik::cmbFitToChange()
 {
-    if (!HasSelection() && cmbFitTo->currentIndex() > 0) {
+    if (!HasSelection() && ChosenFit() != fsNone) {
         const QScopedValueRollback<bool> updating(PanelUpdating, true);
         cmbFitTo->setCurrentIndex(0);
     }
@@ -157,7 +159,7 @@ void TfrmTarvik::FitToFrontInside(int half, TVelCDImageElement *img)
     img->SetXPosInches(0);
     img->SetYPosInches(0);
     img->setGeometry(QRect(QPoint(0, 0), panel->size()));
-    img->SetOrder(-3);
+    img->SetOrder(FrontInsideOrder);
     img->SetPicture(picture);
     img->show();
     img->lower();
@@ -171,7 +173,7 @@ void TfrmTarvik::FitToRoundLabel(TVelCDImageElement *img)
     img->SetStretch(true);
     img->SetFitStyle(fsRoundLabel);
     img->setGeometry(QRect(QPoint(0, 0), pnlRoundLabel->size()));
-    img->SetOrder(-10);
+    img->SetOrder(RoundLabelOrder);
     if (img->Placeholder()) {
         img->show(); // its grey box covers the label; there is no picture to mask
         return;

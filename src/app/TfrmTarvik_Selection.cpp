@@ -35,17 +35,17 @@ QList<QWidget *> TfrmTarvik::Selection() const
     return list;
 }
 
-int TfrmTarvik::SelectionKind() const
+TfrmTarvik::TSelectionKind TfrmTarvik::SelectionKind() const
 {
     const QList<QWidget *> sel = Selection();
     if (sel.isEmpty())
-        return 3;
+        return skNone;
     int texts = 0, others = 0;
     for (QWidget *w : sel)
         (qobject_cast<TVelRotateLabel *>(w) ? texts : others)++;
     if (texts > 0 && others > 0)
-        return 2;
-    return texts > 0 ? 0 : 1;
+        return skMixed;
+    return texts > 0 ? skTexts : skImages;
 }
 
 void TfrmTarvik::setPanelEnabled(QWidget *tab, bool enabled)
@@ -84,14 +84,14 @@ void TfrmTarvik::VelRotateLabelMouseDown(QWidget *element, Qt::MouseButton, Qt::
 
     if (extend) {
         switch (SelectionKind()) {
-        case 1:
+        case skImages:
             pagEdit->setCurrentWidget(TabImage);
             EmptyImgInfos();
             setPanelEnabled(TabImage, false);
             SpinX->setEnabled(false);
             SpinY->setEnabled(false);
             break;
-        case 2:
+        case skMixed:
             EmptyImgInfos();
             EmptyTxtInfos();
             setPanelEnabled(TabImage, false);

@@ -179,7 +179,7 @@ private slots:
         w->InsertImageFile(a);
         clickElement(w->TextSlots[0]);
         clickElement(w->ImageSlots[0], Qt::ShiftModifier);
-        QCOMPARE(w->SelectionKind(), 2);
+        QCOMPARE(w->SelectionKind(), TfrmTarvik::skMixed);
         QVERIFY(!w->tabText->isEnabled());
         QVERIFY(!w->TabImage->isEnabled());
         QVERIFY(!w->SpinX->isEnabled());
