@@ -4,6 +4,7 @@
 
 #include <QEvent>
 #include <QLabel>
+#include <QPixmap>
 #include <QVBoxLayout>
 
 TfrmAboutBox::TfrmAboutBox(QWidget *parent)
@@ -21,8 +22,9 @@ TfrmAboutBox::TfrmAboutBox(QWidget *parent)
     lblVersion = new QLabel(this);
     lblVersion->setObjectName(QStringLiteral("lblVersion"));
     lblVersion->setAlignment(Qt::AlignCenter);
-    auto *what = new QLabel(tr("CD jewel-case inlays and disc labels"), this);
-    what->setAlignment(Qt::AlignCenter);
+    lblWhat = new QLabel(this);
+    lblWhat->setObjectName(QStringLiteral("lblWhat"));
+    lblWhat->setAlignment(Qt::AlignCenter);
     imgFlag = new QLabel(this);
     imgFlag->setObjectName(QStringLiteral("imgFlag"));
     imgFlag->setAlignment(Qt::AlignCenter);
@@ -30,7 +32,7 @@ TfrmAboutBox::TfrmAboutBox(QWidget *parent)
     lblTranslated->setObjectName(QStringLiteral("lblTranslated"));
     lblTranslated->setAlignment(Qt::AlignCenter);
 
-    for (QLabel *l : {icon, title, lblVersion, what, imgFlag, lblTranslated})
+    for (QLabel *l : {icon, title, lblVersion, lblWhat, imgFlag, lblTranslated})
         l->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     auto *v = new QVBoxLayout(this);
@@ -39,7 +41,7 @@ TfrmAboutBox::TfrmAboutBox(QWidget *parent)
     v->addWidget(icon);
     v->addWidget(title);
     v->addWidget(lblVersion);
-    v->addWidget(what);
+    v->addWidget(lblWhat);
     // The lines asking for mail and pointing to a web site are left out:
     // the program has no such addresses to name.
     v->addSpacing(8);
@@ -56,9 +58,18 @@ void TfrmAboutBox::setFrameStyle()
 
 void TfrmAboutBox::LocalizeForm()
 {
+    ApplyFormCharset(Str(10), this);
     setWindowTitle(Str(5500));
-    lblVersion->setText(tr("Version %1").arg(Str(1)));
+    // lines of this program's own, which an older module may lack
+    const QString version = Str(5510);
+    lblVersion->setText((version.contains(QLatin1String("%1")) ? version : QStringLiteral("Version %1")).arg(Str(1)));
+    const QString what = Str(5520);
+    lblWhat->setText(what.isEmpty() ? QStringLiteral("CD jewel-case inlays and disc labels") : what);
     lblTranslated->setText(Str(5570));
+    // the language's flag, from the module in use; English shows none
+    const QImage flag = LoadLanguageFlag(LanguageModuleInUse());
+    imgFlag->setPixmap(QPixmap::fromImage(flag));
+    imgFlag->setVisible(!flag.isNull());
 }
 
 void TfrmAboutBox::mouseReleaseEvent(QMouseEvent *)

@@ -13,6 +13,7 @@ public:
     explicit TfrmAboutBox(QWidget *parent = nullptr);
 
     QLabel *lblVersion = nullptr;
+    QLabel *lblWhat = nullptr;
     QLabel *lblTranslated = nullptr;
     QLabel *imgFlag = nullptr;
 

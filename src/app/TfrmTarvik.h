@@ -174,6 +174,16 @@ public:
     // Asks for the PDF file to export to; tests replace it.
     std::function<QString()> PdfFileChooser;
 
+    // --- clipboard (TfrmTarvik_Clipboard.cpp)
+    // Copy, or Cut with `cut`: the text selected in the text field when the
+    // field has the focus, otherwise the selected elements (the element
+    // pop-up menu's commands, `fromElementMenu`, always take the elements).
+    // A cut is one undo step; a cut of elements leaves nothing selected.
+    void mnuCopyClick(bool cut, bool fromElementMenu = false);
+    // Pastes copied elements onto the visible surface as one undo step, or
+    // text into the focused text field.
+    void mnuPasteClick();
+
     // --- round labels (TfrmTarvik_Label.cpp)
     // The diameters dialog; new diameters lay the label surface out again.
     void mnuRoundLabelClick();
@@ -423,6 +433,11 @@ private:
     QWidget *createColorsPage();
     void createCoverView();
     void createStatusBar();
+    // the Language submenu of Preferences (TfrmTarvik_Language.cpp)
+    QMenu *mnuLanguage = nullptr;
+    void createLanguageMenu();
+    void fillLanguageMenu();
+    void mnuLanguageClick(const QString &modulePath);
     void assignHelpContexts();
     bool menuHelpFilter(QObject *watched, QEvent *event);
     void connectWidgets();
@@ -468,6 +483,8 @@ private:
     QImage ReadInsertedPicture(const QString &path);
     int InsertImagePicture(const QString &path, const QImage &picture);
     void refitRebuiltImage(TVelCDImageElement *image);
+    void pasteElements(const TTarvikData &data);
+    bool pasteTextIntoFocusedField();
 
     QPointer<TVelCDImageElement> FBandPicture; // the fitted picture a band started on
     bool FInHistoryStep = false; // a THistoryStep has taken its snapshot

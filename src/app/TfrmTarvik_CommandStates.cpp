@@ -3,6 +3,7 @@
 
 #include "TfrmTarvik.h"
 
+#include "ClipboardBlock.h"
 #include "TVelStretchHandle.h"
 #include "TVelWinSpinEdit.h"
 
@@ -17,9 +18,6 @@
 
 namespace {
 
-// The clipboard format of copied elements.
-const QString ElementMimeType = QStringLiteral("application/x-qt-windows-mime;value=\"CF_TarvikData\"");
-
 // A state is written only when it differs, so that nothing repaints for
 // nothing.
 void setIfDifferent(QAction *a, bool enabled)
@@ -31,13 +29,13 @@ void setIfDifferent(QAction *a, bool enabled)
 bool clipboardHasText()
 {
     const QMimeData *mime = QApplication::clipboard()->mimeData();
-    return mime && (mime->hasText() || mime->hasFormat(ElementMimeType));
+    return mime && (mime->hasText() || mime->hasFormat(ClipboardBlock::MimeType()));
 }
 
 bool clipboardHasElements()
 {
     const QMimeData *mime = QApplication::clipboard()->mimeData();
-    return mime && mime->hasFormat(ElementMimeType);
+    return mime && mime->hasFormat(ClipboardBlock::MimeType());
 }
 
 } // namespace
@@ -84,8 +82,9 @@ void TfrmTarvik::UpdateCommandStates()
 
     setIfDifferent(mnuPaste, clipboardHasText());
 
-    // In the text field, Cut and Copy are about its marked text.
-    const bool copy = txtText->hasFocus() ? txtText->hasSelectedText() : sel;
+    // The text field's selected text, or else the selected elements (the
+    // field has the focus whenever a text was clicked).
+    const bool copy = (txtText->hasFocus() && txtText->hasSelectedText()) || sel;
     for (QAction *a : {mnuCopy, mnuCut})
         setIfDifferent(a, copy);
 

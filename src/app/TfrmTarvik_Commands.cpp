@@ -42,11 +42,9 @@ void TfrmTarvik::createActions()
     // Edit
     addCommand(mnuUndo, "mnuUndo", "undo", [this] { mnuUndoClick(); });
     addCommand(mnuRedo, "mnuRedo", "redo", [this] { mnuRedoClick(); });
-    // Cut, Copy and Paste do nothing until the clipboard commands exist;
-    // their states already follow their rules.
-    addCommand(mnuCut, "mnuCut", "cut", {});
-    addCommand(mnuCopy, "mnuCopy", "copy", {});
-    addCommand(mnuPaste, "mnuPaste", "paste", {});
+    addCommand(mnuCut, "mnuCut", "cut", [this] { mnuCopyClick(true); });
+    addCommand(mnuCopy, "mnuCopy", "copy", [this] { mnuCopyClick(false); });
+    addCommand(mnuPaste, "mnuPaste", "paste", [this] { mnuPasteClick(); });
     addCommand(mnuDelete, "mnuDelete", "delete", [this] { mnuPopDeleteClick(); });
     addCommand(mnuBringtofront, "mnuBringtofront", "bring-to-front", [this] { mnuPopBringtoFrontClick(); });
     addCommand(mnuSendtoBack, "mnuSendtoBack", "send-to-back", [this] { mnuPopSendtoBackClick(); });
@@ -55,9 +53,9 @@ void TfrmTarvik::createActions()
     addCommand(mnuSelectnone, "mnuSelectnone", "select-none", [this] { pnlFrontCoverClick(); });
     addCommand(mnuUseTarvikWizard, "mnuUseTarvikWizard", "wizard", {});
     // The pop-up menu's own Cut, Copy and Paste (their states differ).
-    addCommand(mnuPopCut, "mnuPopCut", "cut", {});
-    addCommand(mnuPopCopy, "mnuPopCopy", "copy", {});
-    addCommand(mnuPopPaste, "mnuPopPaste", "paste", {});
+    addCommand(mnuPopCut, "mnuPopCut", "cut", [this] { mnuCopyClick(true, true); });
+    addCommand(mnuPopCopy, "mnuPopCopy", "copy", [this] { mnuCopyClick(false, true); });
+    addCommand(mnuPopPaste, "mnuPopPaste", "paste", [this] { mnuPasteClick(); });
 
     // Insert
     addCommand(mnuInsertText, "mnuInsertText", "insert-text", [this] { btnInsertTextClick(); });

@@ -21,6 +21,7 @@
 
 void TfrmTarvik::LocalizeMainWindow()
 {
+    ApplyFormCharset(Str(10), this);
     struct Caption {
         QObject *target;
         int id;

@@ -37,6 +37,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 // Tool buttons tell their command's hint in the status bar while the mouse
@@ -96,6 +98,7 @@ void TfrmTarvik::createMenus()
     mnuPreferences->addAction(mnuDefaultstyles);
     mnuPreferences->addAction(mnuReassociate);
     mnuPreferences->addAction(mnuRoundLabel);
+    createLanguageMenu();
     mnuFile->addSeparator();
     mnuFile->addAction(mnuExit);
 
@@ -449,7 +452,9 @@ void TfrmTarvik::createStatusBar()
     SBPanel0->setMinimumWidth(100);
     SBPanel1 = new QLabel(sb);
     SBPanel1->setObjectName(QStringLiteral("SBPanel1"));
-    SBPanel1->setFixedWidth(90);
+    // wide enough for the language's longest zoom text, three digits
+    const QString widestZoom = Str(2610) + QStringLiteral("888 %");
+    SBPanel1->setFixedWidth(std::max(90, SBPanel1->fontMetrics().horizontalAdvance(widestZoom) + 16));
     SBPanel1->setAlignment(Qt::AlignCenter);
     SBPanel2 = new QLabel(sb);
     SBPanel2->setObjectName(QStringLiteral("SBPanel2"));

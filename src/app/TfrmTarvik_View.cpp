@@ -140,12 +140,18 @@ bool TfrmTarvik::eventFilter(QObject *watched, QEvent *event)
         FormResize();
     if (menuHelpFilter(watched, event))
         return true;
-    if (watched == txtText && event->type() == QEvent::ShortcutOverride
-        && static_cast<QKeyEvent *>(event)->matches(QKeySequence::Undo)) {
-        // Ctrl+Z undoes the last element change wherever the focus is; the
-        // field's own undo must not take the key first.
-        event->ignore();
-        return true;
+    if (watched == txtText && event->type() == QEvent::ShortcutOverride) {
+        // Ctrl+Z undoes the last element change wherever the focus is, and
+        // the clipboard keys are the window's commands, which look at the
+        // field themselves: the field's own handling must not take the keys
+        // first.
+        const auto *key = static_cast<QKeyEvent *>(event);
+        for (QKeySequence::StandardKey k : {QKeySequence::Undo, QKeySequence::Copy, QKeySequence::Cut,
+                                            QKeySequence::Paste})
+            if (key->matches(k)) {
+                event->ignore();
+                return true;
+            }
     }
     if (watched == txtText || watched == txtImageName) {
         // Enter is swallowed in both fields; releasing it in the text field

@@ -29,6 +29,7 @@ static const QHash<int, QString> &englishTable()
         {150, QStringLiteral("&Inches")},
         {155, QStringLiteral("&Default styles...")},
         {160, QStringLiteral("&Reassociate file types")},
+        {165, QStringLiteral("&Language")},
         {170, QStringLiteral("&Set round label")},
         {195, QStringLiteral("&Exit")},
         {197, QStringLiteral("&Undo")},
@@ -60,6 +61,12 @@ static const QHash<int, QString> &englishTable()
         {605, QStringLiteral("&Contents")},
         {610, QStringLiteral("&Index...")},
         {630, QStringLiteral("&About Tarvik...")},
+
+        // help window
+        {640, QStringLiteral("Tarvik Help")},
+        {645, QStringLiteral("Back")},
+        {650, QStringLiteral("Contents")},
+        {655, QStringLiteral("Index")},
 
         // main window: tool button hints
         {1000, QStringLiteral("New")},
@@ -172,6 +179,11 @@ static const QHash<int, QString> &englishTable()
         {2715, QStringLiteral(" could not be found! Do you want to search the image?")},
         {2720, QStringLiteral("The file has changed, do you want to save it before closing?")},
         {2725, QStringLiteral("Sorry, the dropped file format is unknown!")},
+        {2730, QStringLiteral("The language chosen will be used from the next start of Tarvik.")},
+        {2750, QStringLiteral("The selection cannot be copied: the clipboard holds at most 72 elements, and "
+                              "pictures only among the first 51 selected. Nothing was copied.")},
+        {2755, QStringLiteral("The clipboard holds damaged Tarvik data. Nothing was pasted.")},
+        {2760, QStringLiteral("The cover is full: some of the copied elements could not be pasted.")},
 
         // text style editor
         {3000, QStringLiteral("Set the Default Styles options")},
@@ -215,7 +227,7 @@ static const QHash<int, QString> &englishTable()
         {3810, QStringLiteral("C&ancel")},
 
         // wizard
-        {4010, QStringLiteral("Information")},
+        {4010, QStringLiteral("Instructions")},
         {4020, QStringLiteral("This wizard will help you to create a standard  CD Cover that you'll then be able to edit with the standard Tarvik interface.")},
         {4030, QStringLiteral("< &Back")},
         {4040, QStringLiteral("&Next >")},
@@ -227,9 +239,12 @@ static const QHash<int, QString> &englishTable()
         {4125, QStringLiteral("Don't display on the front cover")},
         {4130, QStringLiteral("Please insert the CD tracks here: (one for each line)")},
         {4135, QStringLiteral("Get titles from CDPlayer DB or Edit the titles")},
+        {4140, QStringLiteral("Automatically number each track")},
         {4150, QStringLiteral("Number format")},
         {4160, QStringLiteral("Ex: (")},
         {4170, QStringLiteral("This is the title of the 1st track)")},
+        {4175, QStringLiteral("Use 01,02,03... instead of 1,2,3")},
+        {4180, QStringLiteral("Automatically add the track time (Audio CD required)")},
         {4185, QStringLiteral("CD Drive")},
         {4200, QStringLiteral("Set font for the CD Title")},
         {4210, QStringLiteral("Set font for the CD Author")},
@@ -241,6 +256,9 @@ static const QHash<int, QString> &englishTable()
         {4330, QStringLiteral("Please insert the text for the right spine here:")},
         {4340, QStringLiteral("Please insert the information on the CD here:")},
         {4350, QStringLiteral(" (copyright, year of release...)")},
+        {4355, QStringLiteral("Put the Artist Name before the CD Title")},
+        {4360, QStringLiteral("Layout")},
+        {4370, QStringLiteral("Place the tracks titles on")},
         {4380, QStringLiteral("Place the CD information on")},
         {4390, QStringLiteral("Inside cover")},
         {4400, QStringLiteral("Back cover")},
@@ -249,6 +267,11 @@ static const QHash<int, QString> &englishTable()
         {4420, QStringLiteral("Set font for the Right Spine")},
         {4430, QStringLiteral("Set font for the CD information")},
         {4500, QStringLiteral("Tarvik Wizard - Cover Images (3/3)")},
+        {4510, QStringLiteral("Images")},
+        {4520, QStringLiteral("Insert a background picture for:")},
+        {4530, QStringLiteral("the front cover")},
+        {4540, QStringLiteral("the inside cover")},
+        {4550, QStringLiteral("the back cover")},
         {4560, QStringLiteral("You must include the character '#' in your number format.")},
         {4570, QStringLiteral("The image selected could not be found!")},
         {4580, QStringLiteral("The Audio-CD is not present or is used by another application, in this case stop it and close the application.")},
@@ -256,6 +279,8 @@ static const QHash<int, QString> &englishTable()
 
         // about box
         {5500, QStringLiteral("About Tarvik")},
+        {5510, QStringLiteral("Version %1")},
+        {5520, QStringLiteral("CD jewel-case inlays and disc labels")},
         {5550, QStringLiteral("Please send comments, problems, bug reports, suggestions to: ")},
         {5560, QStringLiteral("If your Tarvik version is older than four months please check my web site for an updated version.")},
         {5570, QStringLiteral("English Version")},

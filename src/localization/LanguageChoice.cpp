@@ -56,6 +56,22 @@ QString UserLanguageModulePath()
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QLatin1Char('/') + ModuleFileName;
 }
 
+QString ChosenLanguageModule(const QList<TShippedLanguage> &languages)
+{
+    const QString chosen = UserLanguageModulePath();
+    QFile copy(chosen);
+    if (!copy.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray data = copy.read(TLanguageModule::MaxFileSize + 1);
+    for (const TShippedLanguage &language : languages) {
+        QFile shipped(language.Path);
+        if (shipped.size() == data.size() && shipped.open(QIODevice::ReadOnly)
+            && shipped.read(TLanguageModule::MaxFileSize + 1) == data)
+            return language.Path;
+    }
+    return chosen;
+}
+
 bool ChooseLanguageModule(const QString &modulePath, QString *error)
 {
     const QString target = UserLanguageModulePath();

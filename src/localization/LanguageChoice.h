@@ -24,6 +24,11 @@ QList<TShippedLanguage> ShippedLanguages();
 // The per-user module file: ~/.local/share/Renvald/Tarvik/TarvikLan.dll.
 QString UserLanguageModulePath();
 
+// The language chosen for the next start: empty for English (no per-user
+// copy), the path of the module of `languages` the per-user copy is a copy
+// of, or the per-user copy's own path when it is none of them.
+QString ChosenLanguageModule(const QList<TShippedLanguage> &languages);
+
 // Makes the module in `modulePath` the one the program uses from its next
 // start; an empty path chooses English. A module that cannot be used is
 // refused and the current choice stays. False, with `error` set, on failure.

@@ -6,6 +6,7 @@
 
 #include <QDebug>
 #include <QHash>
+#include <QVariant>
 
 namespace {
 
@@ -124,6 +125,19 @@ int CharsetNumber(const QString &name)
 int LanguageCharset(const TLanguageModule *module)
 {
     return CharsetNumber(LoadLanguageString(module, 10));
+}
+
+int ApplyFormCharset(const QString &name, QObject *window)
+{
+    const int number = CharsetNumber(name);
+    if (!window)
+        return number;
+    window->setProperty(CharsetProperty, number);
+    for (QObject *child : window->children()) {
+        if (child->isWidgetType() && !child->inherits("QMenu"))
+            ApplyFormCharset(name, child);
+    }
+    return number;
 }
 
 QString UnitWord(bool inches)

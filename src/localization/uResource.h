@@ -23,11 +23,13 @@
 //         unitLabel->setText(UnitWord(useInches));
 //     }
 //
-// Qt's fonts carry no character set, so there is nothing to set on a
-// window's fonts; the language's character set (id 10) only chooses the
-// code page of record strings, once, at start.
+// Qt's fonts carry no character set; ApplyFormCharset keeps the language's
+// character-set number (id 10) on each localised window and its controls,
+// and the same number chooses the code page of record strings, once, at
+// start.
 
 #include <QImage>
+#include <QObject>
 #include <QString>
 
 #include <functional>
@@ -88,6 +90,13 @@ QString Str(int id);
 int CharsetNumber(const QString &name);
 // The character-set number a module names in id 10 (1 for English).
 int LanguageCharset(const TLanguageModule *module);
+
+// The property ApplyFormCharset sets.
+constexpr const char *CharsetProperty = "charset";
+// Sets CharsetNumber(name) as the property CharsetProperty on `window` and
+// on every widget it owns, menus (and what they hold) excepted; returns the
+// number.
+int ApplyFormCharset(const QString &name, QObject *window);
 
 // The unit word shown beside measurement fields: "cm" (id 6120) or
 // "inches" (id 6130), from the module in use.

@@ -122,9 +122,9 @@ private slots:
 
         // sel paste copy undo redo readOnly locked modified
         row("a new window", [](TfrmTarvik &, const QString &) {}, {});
-        row("a text typed: the field has the focus and nothing marked",
+        row("a text typed: nothing marked in the field, so copy takes the element",
             [](TfrmTarvik &w, const QString &) { typeText(w, QStringLiteral("ab")); },
-            {true, false, false, false, false, false, false, true});
+            {true, false, true, false, false, false, false, true});
         row("the typed text marked in the field",
             [](TfrmTarvik &w, const QString &) {
                 typeText(w, QStringLiteral("ab"));
@@ -137,7 +137,7 @@ private slots:
                 w.txtText->selectAll();
                 w.txtText->deselect();
             },
-            {true, false, false, false, false, false, false, true});
+            {true, false, true, false, false, false, false, true});
         row("the focus leaves the field: copy follows the selection",
             [](TfrmTarvik &w, const QString &) {
                 typeText(w, QStringLiteral("ab"));

@@ -575,7 +575,6 @@ private slots:
     void helpTellsWhatDoesNotWorkYet_data()
     {
         QTest::addColumn<QString>("feature");
-        QTest::newRow("clipboard") << "Cut, copy and paste";
         QTest::newRow("wizard") << "wizard";
     }
     void helpTellsWhatDoesNotWorkYet()

@@ -10,8 +10,12 @@
 #include "LanguageStart.h"
 #include "MessageBoxes.h"
 #include "TestSupport.h"
+#include "TfrmSetRoundLabel.h"
 #include "uResource.h"
 
+#include <QAbstractButton>
+#include <QLabel>
+#include <QMenu>
 #include <QStandardPaths>
 
 namespace {
@@ -84,6 +88,36 @@ private slots:
         QVERIFY(FBoxes.isEmpty());
     }
 
+    void charsetOnEveryControlOfALocalisedWindow()
+    {
+        // the module's character set on the window and each control it
+        // owns, menus excepted
+        writeAll(UserLanguageModulePath(), readAll(FRussian));
+        StartLanguage();
+        {
+            TfrmSetRoundLabel dialog(11.8f, 1.5f, false);
+            auto *menu = new QMenu(&dialog);
+            auto *inMenu = new QWidget(menu);
+            const QList<QWidget *> controls = dialog.findChildren<QWidget *>();
+            QVERIFY(controls.size() > 5);
+            QCOMPARE(ApplyFormCharset(Str(10), &dialog), 204);
+            for (QWidget *w : controls) {
+                const bool menuPart = w == menu || w == inMenu;
+                QCOMPARE(w->property(CharsetProperty).isValid(), !menuPart);
+                if (!menuPart)
+                    QCOMPARE(w->property(CharsetProperty).toInt(), 204);
+            }
+            // names are compared exactly
+            QCOMPARE(ApplyFormCharset(QStringLiteral("russian_charset"), &dialog), 1);
+            QCOMPARE(dialog.findChild<QLabel *>()->property(CharsetProperty).toInt(), 1);
+        }
+        // the dialog sets it itself when localised
+        TfrmSetRoundLabel dialog(11.8f, 1.5f, false);
+        QCOMPARE(dialog.property(CharsetProperty).toInt(), 204);
+        QCOMPARE(dialog.findChild<QAbstractButton *>()->property(CharsetProperty).toInt(), 204);
+        UseLanguageModule(nullptr);
+    }
+
     void oneErrorBoxPerRun()
     {
         // an older module: English, the record code page back to 1252, and
@@ -121,6 +155,9 @@ private slots:
         QVERIFY(ChooseLanguageModule(languages[1].Path, &error));
         QCOMPARE(readAll(UserLanguageModulePath()), readAll(FRussian));
         QCOMPARE(LanguageModulePath(), UserLanguageModulePath());
+        QCOMPARE(ChosenLanguageModule(languages), languages[1].Path);
+        // a module of the user's own, none of the shipped ones
+        QCOMPARE(ChosenLanguageModule(languages.mid(0, 1)), UserLanguageModulePath());
 
         // a module that cannot be used is refused, and the choice stays
         QVERIFY(!ChooseLanguageModule(languages[0].Path, &error));
@@ -133,6 +170,7 @@ private slots:
         QVERIFY(ChooseLanguageModule(QString(), &error));
         QVERIFY(!QFile::exists(UserLanguageModulePath()));
         QCOMPARE(LanguageModulePath(), QString());
+        QCOMPARE(ChosenLanguageModule(languages), QString());
         QVERIFY(FBoxes.isEmpty());
     }
 };

@@ -83,6 +83,7 @@ TfrmFreeDB::~TfrmFreeDB()
 
 void TfrmFreeDB::LocalizeForm()
 {
+    ApplyFormCharset(Str(10), this);
     setWindowTitle(Str(9000));
     const std::pair<QLabel *, int> labels[] = {
         {ui->lblUserMail, 9015}, {ui->lblLocalCopy, 9020}, {ui->lblFreeDbServer, 9030}, {ui->lblCDDVDDrive, 9040},

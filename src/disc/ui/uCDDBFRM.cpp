@@ -48,6 +48,7 @@ TfrmCDDB::~TfrmCDDB()
 
 void TfrmCDDB::LocalizeForm()
 {
+    ApplyFormCharset(Str(10), this);
     setWindowTitle(Str(8000));
     const std::pair<QLabel *, int> labels[] = {
         {ui->lblArtist, 8010}, {ui->lblAlbum, 8020}, {ui->lblTracks, 8030},

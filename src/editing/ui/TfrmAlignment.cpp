@@ -100,6 +100,7 @@ void TfrmAlignment::FormActivate()
 
 void TfrmAlignment::LocalizeForm()
 {
+    ApplyFormCharset(Str(10), this);
     setWindowTitle(Str(3500));
     ui->rgHorizontal->setTitle(Str(3510));
     ui->rgVertical->setTitle(Str(3570));

@@ -96,6 +96,7 @@ void TfrmDefaultStyles::showEvent(QShowEvent *event)
 
 void TfrmDefaultStyles::LocalizeForm()
 {
+    ApplyFormCharset(Str(10), this);
     setWindowTitle(Str(3000));
     ui->lblInstructions->setText(Str(3010));
     ui->grpFont->setTitle(Str(3020));

@@ -35,6 +35,7 @@ void TfrmPrintingDialog::showEvent(QShowEvent *event)
 
 void TfrmPrintingDialog::LocalizeForm()
 {
+    ApplyFormCharset(Str(10), this);
     ui->lblPrinting->setText(Str(6500));
     ui->btnAbort->setText(Str(6510));
 }

@@ -127,6 +127,7 @@ void TfrmPrintLabel::FormActivate()
 
 void TfrmPrintLabel::LocalizeForm()
 {
+    ApplyFormCharset(Str(10), this);
     setWindowTitle(Str(6550));
     ui->lblLabelPerPage->setText(Str(6560));
     const int groupIds[] = {6570, 6580, 6590};

@@ -108,6 +108,7 @@ void TfrmPrinting::FormActivate()
 
 void TfrmPrinting::LocalizeForm()
 {
+    ApplyFormCharset(Str(10), this);
     setWindowTitle(Str(6000));
     const std::pair<QAbstractButton *, int> captions[] = {
         {ui->rbPrintAll, 6010}, {ui->rbPrintFrontInside, 6020}, {ui->rbPrintFront, 6030},

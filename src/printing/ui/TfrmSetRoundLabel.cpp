@@ -61,6 +61,7 @@ TfrmSetRoundLabel::~TfrmSetRoundLabel()
 
 void TfrmSetRoundLabel::LocalizeForm()
 {
+    ApplyFormCharset(Str(10), this);
     setWindowTitle(Str(7100));
     ui->lblOuterCircle->setText(StrOr(7110, QStringLiteral("Outer circle diameter")));
     ui->lblInnerCircle->setText(StrOr(7120, QStringLiteral("Inner circle diameter")));
