@@ -62,11 +62,6 @@ public:
     // Unsaved work; the caption's mark follows it.
     QProperty<bool> Modified{false};
     bool UseInches = true;
-    bool PanelUpdating = false;
-    bool SuppressHistory = false;
-    bool RestoringHistory = false;
-    bool RubberBandActive = false;
-    QPoint RubberBandStart;
     THistory History;
     TCoverSettings CoverSettings;
     TDocumentRecord DocumentRecord;
@@ -319,15 +314,12 @@ public:
     // The caption: the title alone, or title - file name.
     void UpdateCaption();
 
-    // Components, named as the design names them, so tests and later work
-    // can reach them.
+    // The components the tests reach, named as the design names them. A
+    // command's action is found by its object name (the design's mnu or btn
+    // name) with findChild; the window's other parts are private.
     QToolBar *TarvikDock = nullptr;
     QTabWidget *pagEdit = nullptr;
     QWidget *tabText = nullptr, *TabImage = nullptr, *TabColors = nullptr;
-    QWidget *pnlPosition = nullptr;
-    // Holds pagEdit and pnlPosition; scrolls when the window is low.
-    QScrollArea *scrProperties = nullptr;
-    QGroupBox *grpPosition = nullptr;
     TVelWinSpinEdit *SpinX = nullptr, *SpinY = nullptr;
     QTabWidget *pagCover = nullptr;
     QWidget *TabFrontCover = nullptr, *TabInsideCover = nullptr, *tabBackCover = nullptr, *TabLabel = nullptr;
@@ -336,30 +328,47 @@ public:
     TShape *ShadowFrontCover = nullptr, *shadowInsideCover = nullptr, *ShadowBackCover = nullptr,
            *ShadowRoundLabel = nullptr;
     QLabel *SBPanel0 = nullptr, *SBPanel1 = nullptr, *SBPanel2 = nullptr;
-    QMenu *txtMenu = nullptr;
     TVelStretchHandle *SH = nullptr;
     TSelectionRect *RectSel = nullptr;
-    TVelDragDrop *DragDrop = nullptr;
-
+    QMenu *mnuFile = nullptr;
     // Text page
-    QLabel *lblText = nullptr, *lblAngle = nullptr, *lblBackGround = nullptr;
+    QLabel *lblAngle = nullptr;
     QGroupBox *grpFont = nullptr;
     QLineEdit *txtText = nullptr;
     TVelFontCombo *cmbFontName = nullptr;
     QComboBox *cmbFontSize = nullptr;
     QToolButton *btnBold = nullptr, *btnItalic = nullptr, *btnUnderline = nullptr, *btnStrikeout = nullptr;
-    TVelPickColor *shColor = nullptr, *shBackColor = nullptr;
+    TVelPickColor *shColor = nullptr;
     QRadioButton *rb0 = nullptr, *rb90 = nullptr, *rb180 = nullptr, *rb270 = nullptr;
     QCheckBox *chkTransparent = nullptr;
     QComboBox *cmbApplyStyle = nullptr;
     // Image page
-    QLabel *lblImageName = nullptr, *lblFit = nullptr, *lblImgWidth = nullptr, *lblimgHeight = nullptr;
-    QLineEdit *txtImageName = nullptr;
     QToolButton *btnChangeImage = nullptr;
     QComboBox *cmbFitTo = nullptr;
-    QGroupBox *grpPictureSize = nullptr;
     TVelWinSpinEdit *SpinImgWidth = nullptr, *SpinImgHeight = nullptr;
     QCheckBox *chkProportions = nullptr;
+
+protected:
+    bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    // --- the window's other parts -----------------------------------------
+    QWidget *pnlPosition = nullptr;
+    // Holds pagEdit and pnlPosition; scrolls when the window is low.
+    QScrollArea *scrProperties = nullptr;
+    QGroupBox *grpPosition = nullptr;
+    QMenu *txtMenu = nullptr;
+    TVelDragDrop *DragDrop = nullptr;
+    // Text page
+    QLabel *lblText = nullptr, *lblBackGround = nullptr;
+    TVelPickColor *shBackColor = nullptr;
+    // Image page
+    QLabel *lblImageName = nullptr, *lblFit = nullptr, *lblImgWidth = nullptr, *lblimgHeight = nullptr;
+    QLineEdit *txtImageName = nullptr;
+    QGroupBox *grpPictureSize = nullptr;
     QToolButton *btnBackToOriginalSize = nullptr;
     // Colors page
     TVelPickColor *shColorFront = nullptr, *shColorInside = nullptr, *shColorBack = nullptr,
@@ -368,9 +377,8 @@ public:
     std::array<QLabel *, 7> colorLabels{};
 
     // Menus and their items
-    QMenu *mnuFile = nullptr, *mnuPreferences = nullptr, *mnuMetrics = nullptr, *mnuEdit = nullptr,
-          *mnuInsert = nullptr, *mnuAlignment = nullptr, *mnuHorizontally = nullptr,
-          *mnuVertically = nullptr, *mnuHelp = nullptr;
+    QMenu *mnuPreferences = nullptr, *mnuMetrics = nullptr, *mnuEdit = nullptr, *mnuInsert = nullptr,
+          *mnuAlignment = nullptr, *mnuHorizontally = nullptr, *mnuVertically = nullptr, *mnuHelp = nullptr;
     // One action per command, shared by the menu, the toolbar and the pop-up
     // menu (TfrmTarvik_Commands.cpp); the toolbar's buttons carry the
     // design's btn names.
@@ -390,13 +398,18 @@ public:
     // Commands only the toolbar has.
     QAction *btnSelect = nullptr, *btnZoomIn = nullptr, *btnZoomOut = nullptr, *btnEditWizard = nullptr;
 
-protected:
-    bool event(QEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
-    void showEvent(QShowEvent *event) override;
+    // Re-entrancy flags, each set through a QScopedValueRollback.
+    // The property panel is being filled: the fields' own handlers stay silent.
+    bool PanelUpdating = false;
+    // The elements are being rebuilt or several are changed by one command:
+    // no history snapshot is taken for each.
+    bool SuppressHistory = false;
+    // Undo or redo is rebuilding the elements.
+    bool RestoringHistory = false;
+    // A rubber band is being drawn from RubberBandStart.
+    bool RubberBandActive = false;
+    QPoint RubberBandStart;
 
-private:
     // The string-table texts the window's code shows; its components' own
     // texts are the table of TfrmTarvik_Localize.cpp.
     enum TText : int {
