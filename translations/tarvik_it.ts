@@ -1209,6 +1209,11 @@
             <translation>Si è verificato un errore durante la lettura della durata dei brani</translation>
         </message>
         <message>
+            <source>A cover holds at most %1 texts; %2 lines of the wizard were left out.</source>
+            <comment>4595</comment>
+            <translation>Una copertina contiene al massimo %1 testi; %2 righe della procedura guidata sono state tralasciate.</translation>
+        </message>
+        <message>
             <source>About Tarvik</source>
             <comment>5500</comment>
             <translation>Informazioni su Tarvik</translation>

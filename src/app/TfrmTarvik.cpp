@@ -109,6 +109,7 @@ TfrmTarvik::TfrmTarvik(const QStringList &arguments, QWidget *parent)
     connectWidgets();
     connectCommandStates();
     FormCreate();
+    CreateWizard();
 }
 
 TfrmTarvik::~TfrmTarvik()

@@ -5,6 +5,7 @@
 // Its code is split by concern over TfrmTarvik_*.cpp.
 
 #include "AlignArithmetic.h"
+#include "CoverBuilder.h"
 #include "CDDataTypes.h"
 #include "ElementRecords.h"
 #include "DocumentSlots.h"
@@ -45,6 +46,7 @@ class TVelRotateLabel;
 class TVelStretchHandle;
 class TVelWinSpinEdit;
 class TPrintJob;
+class TfrmWizard;
 struct TCoverDocument;
 struct TCoverPrintOptions;
 
@@ -311,6 +313,15 @@ public:
     void cmbApplyStyleClick();
     void mnuDefaultstylesClick();
 
+    // --- the cover wizard (TfrmTarvik_Wizard.cpp)
+    // Starts the wizard. A new cover (the menu item, the Wizard button) asks
+    // about a modified document first and empties the wizard's boxes;
+    // "Return to Wizard" keeps them. Either way the document starts afresh.
+    void btnWizardClick(bool newCover);
+    // The wizard window, made hidden with the main window.
+    TfrmWizard *Wizard() const;
+    bool NewCoverFlag = true;
+
     // The caption: the title alone, or title - file name.
     void UpdateCaption();
 
@@ -498,6 +509,12 @@ private:
     void refitRebuiltImage(TVelCDImageElement *image);
     void pasteElements(const TTarvikData &data);
     bool pasteTextIntoFocusedField();
+
+    // the cover wizard (TfrmTarvik_Wizard.cpp)
+    class TWizardCover;
+    void CreateWizard();
+    std::unique_ptr<TCoverBuilder> FWizardCover;
+    QPointer<TfrmWizard> FWizard;
 
     QPointer<TVelCDImageElement> FBandPicture; // the fitted picture a band started on
     bool FInHistoryStep = false; // a THistoryStep has taken its snapshot

@@ -276,6 +276,7 @@ static const QHash<int, QString> &englishTable()
         {4570, QStringLiteral("The image selected could not be found!")},
         {4580, QStringLiteral("The Audio-CD is not present or is used by another application, in this case stop it and close the application.")},
         {4590, QStringLiteral("An error occurred while trying to get tracks length")},
+        {4595, QStringLiteral("A cover holds at most %1 texts; %2 lines of the wizard were left out.")},
 
         // about box
         {5500, QStringLiteral("About Tarvik")},
