@@ -5,6 +5,7 @@
 
 #include "DefaultStyles.h"
 #include "MessageBoxes.h"
+#include "Printing.h"
 #include "StartupLayout.h"
 #include "TTarvikApplication.h"
 #include "TSurfacePanel.h"
@@ -73,23 +74,20 @@ TfrmTarvik::TfrmTarvik(const QStringList &arguments, QWidget *parent)
     left->addWidget(pagEdit);
     left->addWidget(pnlPosition);
     left->addStretch();
-    pagEdit->setFixedWidth(212);
-    pnlPosition->setFixedWidth(212);
+    pagEdit->setFixedWidth(PropertyPanelWidth);
+    pnlPosition->setFixedWidth(PropertyPanelWidth);
     scrProperties = new QScrollArea;
     scrProperties->setObjectName(QStringLiteral("scrProperties"));
     scrProperties->setFrameShape(QFrame::NoFrame);
     scrProperties->setWidgetResizable(true);
     scrProperties->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scrProperties->setWidget(panel);
-    scrProperties->setFixedWidth(212 + scrProperties->verticalScrollBar()->sizeHint().width());
+    scrProperties->setFixedWidth(PropertyPanelWidth + scrProperties->verticalScrollBar()->sizeHint().width());
     h->addWidget(scrProperties);
     h->addWidget(pagCover, 1);
     setCentralWidget(central);
     TabFrontCover->installEventFilter(this);
 
-    tmrDisable = new QTimer(this);
-    tmrDisable->setObjectName(QStringLiteral("tmrDisable"));
-    tmrDisable->setInterval(100);
 
     SH = new TVelStretchHandle(pnlFrontCover);
     SH->setObjectName(QStringLiteral("SH"));
@@ -109,12 +107,14 @@ TfrmTarvik::TfrmTarvik(const QStringList &arguments, QWidget *parent)
     LocalizeMainWindow();
     assignHelpContexts();
     connectWidgets();
+    connectCommandStates();
     FormCreate();
     CreateWizard();
 }
 
 TfrmTarvik::~TfrmTarvik()
 {
+    disconnectCommandStates();
     // The handle lets go of its panel when it holds nothing, so it is not
     // always a child of the window; it goes with the window all the same.
     delete SH;
@@ -141,7 +141,12 @@ void TfrmTarvik::FormCreate()
 
     CoverSettings = TCoverSettings::Defaults();
     DocumentRecord = TDocumentRecord();
-    ReadLabelSettings();
+    // A stored value that cannot be read, or lies outside its range, is
+    // replaced by the store and told in the settings report.
+    ReadLabelSettings(CoverSettings);
+    const TCoverPrintOptions margins = ReadPrinterMargins();
+    FPrinterXOffset = margins.XMargin;
+    FPrinterYOffset = margins.YMargin;
 
     const QStringList styleNames = LoadStyles(CoverSettings);
     cmbApplyStyle->clear();
@@ -151,15 +156,16 @@ void TfrmTarvik::FormCreate()
     FCurrentFile.clear();
 
     // the Text tab's starting values
-    PanelUpdating = true;
-    cmbFontName->setFontName(QStringLiteral("Arial"));
-    cmbFontSize->setCurrentText(QStringLiteral("12"));
-    rb0->setChecked(true);
-    btnBold->setChecked(true);
-    shColor->setColorSilently(clBlack);
-    chkTransparent->setChecked(true);
-    shBackColor->setColorSilently(clWhite);
-    PanelUpdating = false;
+    {
+        const QScopedValueRollback<bool> updating(PanelUpdating, true);
+        cmbFontName->setFontName(QStringLiteral("Arial"));
+        cmbFontSize->setCurrentText(QStringLiteral("12"));
+        rb0->setChecked(true);
+        btnBold->setChecked(true);
+        shColor->setColorSilently(clBlack);
+        chkTransparent->setChecked(true);
+        shBackColor->setColorSilently(clWhite);
+    }
 
     pagEdit->setCurrentWidget(tabText);
     cmbFitTo->setCurrentIndex(0);
@@ -177,15 +183,6 @@ void TfrmTarvik::FormCreate()
     ApplyColors();
 }
 
-void TfrmTarvik::ReadLabelSettings()
-{
-    // A stored value that cannot be read, or lies outside its range, is
-    // replaced by the store and told in the settings report.
-    ::ReadLabelSettings(CoverSettings);
-    FPrinterXOffset = static_cast<float>(TVKRegistry::ReadLabelSetting(QStringLiteral("XPrinterMargin")));
-    FPrinterYOffset = static_cast<float>(TVKRegistry::ReadLabelSetting(QStringLiteral("YPrinterMargin")));
-}
-
 void TfrmTarvik::FormActivate()
 {
     if (!FFirstActivation)
@@ -193,7 +190,7 @@ void TfrmTarvik::FormActivate()
     FFirstActivation = false;
     LocalizeMainWindow();
     FormResize();
-    if (TVKRegistry::ReadPreference(4) == QLatin1String("Cm"))
+    if (TVKRegistry::ReadPreference(TVKRegistry::prDefaultUdm) == QLatin1String("Cm"))
         mnuCmClick();
     else
         mnuInchesClick();
@@ -244,7 +241,7 @@ void TfrmTarvik::showEvent(QShowEvent *e)
 
 void TfrmTarvik::ShowHint(const QString &hint)
 {
-    SBPanel0->setText(hint.isEmpty() ? Str(2600) : hint);
+    SBPanel0->setText(hint.isEmpty() ? Str(txHelpHint) : hint);
 }
 
 void TfrmTarvik::UpdateCaption()
@@ -283,7 +280,6 @@ void TfrmTarvik::closeEvent(QCloseEvent *e)
 
 void TfrmTarvik::FreeResources()
 {
-    tmrDisable->stop();
     DestroyAllElements();
     DocumentRecord = TDocumentRecord();
 }

@@ -14,6 +14,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QProperty>
 #include <QScopedValueRollback>
 
 #include <array>
@@ -32,7 +33,6 @@ class QMenu;
 class QRadioButton;
 class QScrollArea;
 class QTabWidget;
-class QTimer;
 class QToolBar;
 class QToolButton;
 class TShape;
@@ -61,13 +61,9 @@ public:
     float FZoom = 0.9f;
     QString FCurrentFile;
     bool FFirstActivation = true;
-    bool Modified = false;
+    // Unsaved work; the caption's mark follows it.
+    QProperty<bool> Modified{false};
     bool UseInches = true;
-    bool PanelUpdating = false;
-    bool SuppressHistory = false;
-    bool RestoringHistory = false;
-    bool RubberBandActive = false;
-    QPoint RubberBandStart;
     THistory History;
     TCoverSettings CoverSettings;
     TDocumentRecord DocumentRecord;
@@ -215,7 +211,9 @@ public:
     void shMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint pos);
     void shMouseUp();
     void shKeyDown(int key);
-    int SelectionKind() const;
+    // What the selection holds.
+    enum TSelectionKind { skTexts = 0, skImages = 1, skMixed = 2, skNone = 3 };
+    TSelectionKind SelectionKind() const;
     void ReselectAll();
     bool HasSelection() const;
     QList<QWidget *> Selection() const;
@@ -265,6 +263,8 @@ public:
     // --- fitting (TfrmTarvik_Fit.cpp)
     void cmbFitToClick();
     void cmbFitToChange();
+    // The fit the Fit box shows.
+    TFitStyle ChosenFit() const;
     void FitToNone(TVelCDImageElement *image, TFitStyle before);
     void FitToSurface(TVelCDImageElement *image, TFitStyle style);
     void FitToFrontInside(int half, TVelCDImageElement *image);
@@ -298,7 +298,14 @@ public:
     void ImgElementChangingPos(QWidget *sender);
     void ImgElementResizing(QWidget *sender);
     void pagEditChanging(int newIndex);
-    void tmrDisableTimer();
+
+    // --- command states (TfrmTarvik_CommandStates.cpp)
+    // Every rule for which commands are available, worked out again on each
+    // signal that changes what the rules read: the selection, the clipboard,
+    // the focus, the text field's marking, the Image tab and its Fit box,
+    // and the history.
+    void UpdateCommandStates();
+    // The pop-up menu's own Cut, Copy and Paste, just before it shows.
     void txtMenuPopup();
 
     // Puts text style n into the Text tab and onto the selection.
@@ -318,15 +325,12 @@ public:
     // The caption: the title alone, or title - file name.
     void UpdateCaption();
 
-    // Components, named as the design names them, so tests and later work
-    // can reach them.
+    // The components the tests reach, named as the design names them. A
+    // command's action is found by its object name (the design's mnu or btn
+    // name) with findChild; the window's other parts are private.
     QToolBar *TarvikDock = nullptr;
     QTabWidget *pagEdit = nullptr;
     QWidget *tabText = nullptr, *TabImage = nullptr, *TabColors = nullptr;
-    QWidget *pnlPosition = nullptr;
-    // Holds pagEdit and pnlPosition; scrolls when the window is low.
-    QScrollArea *scrProperties = nullptr;
-    QGroupBox *grpPosition = nullptr;
     TVelWinSpinEdit *SpinX = nullptr, *SpinY = nullptr;
     QTabWidget *pagCover = nullptr;
     QWidget *TabFrontCover = nullptr, *TabInsideCover = nullptr, *tabBackCover = nullptr, *TabLabel = nullptr;
@@ -335,31 +339,47 @@ public:
     TShape *ShadowFrontCover = nullptr, *shadowInsideCover = nullptr, *ShadowBackCover = nullptr,
            *ShadowRoundLabel = nullptr;
     QLabel *SBPanel0 = nullptr, *SBPanel1 = nullptr, *SBPanel2 = nullptr;
-    QMenu *txtMenu = nullptr;
     TVelStretchHandle *SH = nullptr;
     TSelectionRect *RectSel = nullptr;
-    QTimer *tmrDisable = nullptr;
-    TVelDragDrop *DragDrop = nullptr;
-
+    QMenu *mnuFile = nullptr;
     // Text page
-    QLabel *lblText = nullptr, *lblAngle = nullptr, *lblBackGround = nullptr;
+    QLabel *lblAngle = nullptr;
     QGroupBox *grpFont = nullptr;
     QLineEdit *txtText = nullptr;
     TVelFontCombo *cmbFontName = nullptr;
     QComboBox *cmbFontSize = nullptr;
     QToolButton *btnBold = nullptr, *btnItalic = nullptr, *btnUnderline = nullptr, *btnStrikeout = nullptr;
-    TVelPickColor *shColor = nullptr, *shBackColor = nullptr;
+    TVelPickColor *shColor = nullptr;
     QRadioButton *rb0 = nullptr, *rb90 = nullptr, *rb180 = nullptr, *rb270 = nullptr;
     QCheckBox *chkTransparent = nullptr;
     QComboBox *cmbApplyStyle = nullptr;
     // Image page
-    QLabel *lblImageName = nullptr, *lblFit = nullptr, *lblImgWidth = nullptr, *lblimgHeight = nullptr;
-    QLineEdit *txtImageName = nullptr;
     QToolButton *btnChangeImage = nullptr;
     QComboBox *cmbFitTo = nullptr;
-    QGroupBox *grpPictureSize = nullptr;
     TVelWinSpinEdit *SpinImgWidth = nullptr, *SpinImgHeight = nullptr;
     QCheckBox *chkProportions = nullptr;
+
+protected:
+    bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    // --- the window's other parts -----------------------------------------
+    QWidget *pnlPosition = nullptr;
+    // Holds pagEdit and pnlPosition; scrolls when the window is low.
+    QScrollArea *scrProperties = nullptr;
+    QGroupBox *grpPosition = nullptr;
+    QMenu *txtMenu = nullptr;
+    TVelDragDrop *DragDrop = nullptr;
+    // Text page
+    QLabel *lblText = nullptr, *lblBackGround = nullptr;
+    TVelPickColor *shBackColor = nullptr;
+    // Image page
+    QLabel *lblImageName = nullptr, *lblFit = nullptr, *lblImgWidth = nullptr, *lblimgHeight = nullptr;
+    QLineEdit *txtImageName = nullptr;
+    QGroupBox *grpPictureSize = nullptr;
     QToolButton *btnBackToOriginalSize = nullptr;
     // Colors page
     TVelPickColor *shColorFront = nullptr, *shColorInside = nullptr, *shColorBack = nullptr,
@@ -368,9 +388,8 @@ public:
     std::array<QLabel *, 7> colorLabels{};
 
     // Menus and their items
-    QMenu *mnuFile = nullptr, *mnuPreferences = nullptr, *mnuMetrics = nullptr, *mnuEdit = nullptr,
-          *mnuInsert = nullptr, *mnuAlignment = nullptr, *mnuHorizontally = nullptr,
-          *mnuVertically = nullptr, *mnuHelp = nullptr;
+    QMenu *mnuPreferences = nullptr, *mnuMetrics = nullptr, *mnuEdit = nullptr, *mnuInsert = nullptr,
+          *mnuAlignment = nullptr, *mnuHorizontally = nullptr, *mnuVertically = nullptr, *mnuHelp = nullptr;
     // One action per command, shared by the menu, the toolbar and the pop-up
     // menu (TfrmTarvik_Commands.cpp); the toolbar's buttons carry the
     // design's btn names.
@@ -390,13 +409,35 @@ public:
     // Commands only the toolbar has.
     QAction *btnSelect = nullptr, *btnZoomIn = nullptr, *btnZoomOut = nullptr, *btnEditWizard = nullptr;
 
-protected:
-    bool event(QEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
-    void showEvent(QShowEvent *event) override;
+    // Re-entrancy flags, each set through a QScopedValueRollback.
+    // The property panel is being filled: the fields' own handlers stay silent.
+    bool PanelUpdating = false;
+    // The elements are being rebuilt or several are changed by one command:
+    // no history snapshot is taken for each.
+    bool SuppressHistory = false;
+    // Undo or redo is rebuilding the elements.
+    bool RestoringHistory = false;
+    // A rubber band is being drawn from RubberBandStart.
+    bool RubberBandActive = false;
+    QPoint RubberBandStart;
 
-private:
+    // The string-table texts the window's code shows; its components' own
+    // texts are the table of TfrmTarvik_Localize.cpp.
+    enum TText : int {
+        txXInCm = 1910,
+        txYInCm = 1920,
+        txXInInches = 1930,
+        txYInInches = 1940,
+        txValueInCm = 2220,
+        txValueInInches = 2230,
+        txHelpHint = 2600,
+        txZoom = 2610,
+        txSaveChanges = 2720,
+        txUnknownDroppedFile = 2725,
+    };
+    // The width of the property panel's pages.
+    static constexpr int PropertyPanelWidth = 212;
+
     // construction (TfrmTarvik_Ui.cpp)
     void createActions();
     void addCommand(QAction *&action, const char *name, const char *icon, const std::function<void()> &handler);
@@ -424,6 +465,14 @@ private:
     void assignHelpContexts();
     bool menuHelpFilter(QObject *watched, QEvent *event);
     void connectWidgets();
+    void connectCommandStates();
+    void disconnectCommandStates();
+    // A picture fitted to a surface is shown on the Image tab: its size
+    // fields are read-only and the handle does not move it.
+    bool ImageFitShown() const;
+    // The handle's lock when it takes the selection again: Lock components,
+    // or a fitted picture.
+    bool HandleLocked() const;
 
     // life cycle (TfrmTarvik.cpp)
     void FormCreate();
@@ -435,7 +484,6 @@ private:
     void LocalizeMainWindow();
     void ApplicationEvents1Activate();
     void ShowHint(const QString &hint);
-    void ReadLabelSettings();
     void DestroyAllElements();
     void connectElement(TVelRotateLabel *element);
     void connectElement(TVelCDImageElement *element);
@@ -475,4 +523,6 @@ private:
     int FCopies = 1;
     bool FClosing = false;
     QActionGroup *FUnitGroup = nullptr;
+    QList<QMetaObject::Connection> FStateConnections;
+    QPropertyNotifier FModifiedNotifier = Modified.addNotifier([this] { setWindowModified(Modified); });
 };

@@ -13,6 +13,8 @@
 
 #include <QAction>
 
+#include <optional>
+
 void TfrmTarvik::AlignSelection(TAlignCommand command)
 {
     if (!HasSelection())
@@ -98,6 +100,7 @@ void TfrmTarvik::mnuLockcomponentsClick()
     const bool locked = !SH->Locked();
     SH->SetLocked(locked);
     mnuLockcomponents->setChecked(locked);
+    UpdateCommandStates(); // a fitted picture stays locked
 }
 
 void TfrmTarvik::mnuPopAlignClick()
@@ -107,13 +110,16 @@ void TfrmTarvik::mnuPopAlignClick()
     // What the dialog changes is recorded, marks the document modified and
     // is followed by the handle, like the one-click commands: otherwise an
     // alignment made here could not be undone and would be lost on close.
+    // The fields stay silent from the dialog's first change to its last;
+    // leaving this function ends that whatever happens in between.
+    std::optional<QScopedValueRollback<bool>> updating;
     TfrmAlignment dialog(Selection(), this);
-    connect(&dialog, &TfrmAlignment::aboutToApply, this, [this] {
+    connect(&dialog, &TfrmAlignment::aboutToApply, this, [this, &updating] {
         RecordHistory();
-        PanelUpdating = true;
+        updating.emplace(PanelUpdating, true);
     });
-    connect(&dialog, &TfrmAlignment::applied, this, [this] {
-        PanelUpdating = false;
+    connect(&dialog, &TfrmAlignment::applied, this, [this, &updating] {
+        updating.reset();
         ReselectAll();
         Modified = true;
     });

@@ -39,8 +39,7 @@ void TfrmTarvik::NewDocument()
     ClearElements();
     FCurrentFile.clear();
     History.Clear();
-    mnuUndo->setEnabled(false);
-    mnuRedo->setEnabled(false);
+    UpdateCommandStates();
     SetCoverPage(TabFrontCover);
     pagEdit->setCurrentWidget(tabText);
     for (int i = ciFront; i <= ciRoundLabel; ++i)
@@ -56,7 +55,7 @@ bool TfrmTarvik::ConfirmDiscard()
 {
     if (!Modified)
         return true;
-    switch (MessageBoxes::AskYesNoCancel(this, Str(2720))) {
+    switch (MessageBoxes::AskYesNoCancel(this, Str(txSaveChanges))) {
     case QMessageBox::Cancel:
         return false;
     case QMessageBox::Yes:
@@ -122,15 +121,15 @@ void TfrmTarvik::mnuInchesClick()
         s->setDecimals(2);
         s->setSingleStep(0.01);
     }
-    SpinX->setToolTip(Str(1930));
-    SpinY->setToolTip(Str(1940));
-    SpinImgWidth->setToolTip(Str(2230));
-    SpinImgHeight->setToolTip(Str(2230));
-    SpinX->setStatusTip(Str(1930));
-    SpinY->setStatusTip(Str(1940));
-    SpinImgWidth->setStatusTip(Str(2230));
-    SpinImgHeight->setStatusTip(Str(2230));
-    TVKRegistry::WritePreference(4, QStringLiteral("Inches"));
+    SpinX->setToolTip(Str(txXInInches));
+    SpinY->setToolTip(Str(txYInInches));
+    SpinImgWidth->setToolTip(Str(txValueInInches));
+    SpinImgHeight->setToolTip(Str(txValueInInches));
+    SpinX->setStatusTip(Str(txXInInches));
+    SpinY->setStatusTip(Str(txYInInches));
+    SpinImgWidth->setStatusTip(Str(txValueInInches));
+    SpinImgHeight->setStatusTip(Str(txValueInInches));
+    TVKRegistry::WritePreference(TVKRegistry::prDefaultUdm, QStringLiteral("Inches"));
 }
 
 void TfrmTarvik::mnuCmClick()
@@ -142,15 +141,15 @@ void TfrmTarvik::mnuCmClick()
         s->setDecimals(1);
         s->setSingleStep(0.1);
     }
-    SpinX->setToolTip(Str(1910));
-    SpinY->setToolTip(Str(1920));
-    SpinImgWidth->setToolTip(Str(2220));
-    SpinImgHeight->setToolTip(Str(2220));
-    SpinX->setStatusTip(Str(1910));
-    SpinY->setStatusTip(Str(1920));
-    SpinImgWidth->setStatusTip(Str(2220));
-    SpinImgHeight->setStatusTip(Str(2220));
-    TVKRegistry::WritePreference(4, QStringLiteral("Cm"));
+    SpinX->setToolTip(Str(txXInCm));
+    SpinY->setToolTip(Str(txYInCm));
+    SpinImgWidth->setToolTip(Str(txValueInCm));
+    SpinImgHeight->setToolTip(Str(txValueInCm));
+    SpinX->setStatusTip(Str(txXInCm));
+    SpinY->setStatusTip(Str(txYInCm));
+    SpinImgWidth->setStatusTip(Str(txValueInCm));
+    SpinImgHeight->setStatusTip(Str(txValueInCm));
+    TVKRegistry::WritePreference(TVKRegistry::prDefaultUdm, QStringLiteral("Cm"));
 }
 
 void TfrmTarvik::mnuReassociateClick()

@@ -184,7 +184,7 @@ TVelRotateLabel *TfrmTarvik::InsertTextElement(const TTextElementRecord &record)
     if (HasSelection())
         SH->DetachAll();
     SH->AttachControl(e);
-    SH->SetLocked(mnuLockcomponents->isChecked());
+    SH->SetLocked(HandleLocked());
     return e;
 }
 
@@ -200,9 +200,8 @@ void TfrmTarvik::btnImageClick()
     for (const QString &file : files) {
         TVKRegistry::WritePreference(TVKRegistry::prImageOpenDir,
                                      QFileInfo(file).absolutePath() + QLatin1Char('/'));
-        SuppressHistory = true;
+        const QScopedValueRollback<bool> suppressed(SuppressHistory, true);
         inserted = InsertImageFile(file) >= 0 || inserted;
-        SuppressHistory = false;
     }
     pnlBackCover->lineLeft()->raise();
     pnlBackCover->lineRight()->raise();
@@ -242,8 +241,7 @@ int TfrmTarvik::InsertImagePicture(const QString &path, const QImage &picture)
         if (img && img->isVisibleTo(img->parentWidget()) && img->parentWidget() == panel && img->Order() > 0)
             ++order;
 
-    const bool suppressed = SuppressHistory;
-    SuppressHistory = true;
+    const QScopedValueRollback<bool> suppressed(SuppressHistory, true);
     if (ImageSlots[*slot])
         delete ImageSlots[*slot].data();
     auto *e = new TVelCDImageElement(panel);
@@ -263,14 +261,14 @@ int TfrmTarvik::InsertImagePicture(const QString &path, const QImage &picture)
         e->SetXPosCm(static_cast<float>(SpinX->value()));
         e->SetYPosCm(static_cast<float>(SpinY->value()));
     }
-    const int fit = cmbFitTo->currentIndex();
-    e->SetFitStyle(fit >= 1 && fit <= 5 ? static_cast<TFitStyle>(fit) : fsNone);
+    // A new picture takes the Fit box's surface, but not the round label's mask.
+    const TFitStyle fit = ChosenFit();
+    e->SetFitStyle(fit == fsRoundLabel ? fsNone : fit);
     connectElement(e);
     e->SetAutoSize(false);
     e->SetStretch(true);
     e->setEnabled(true);
     e->show();
-    SuppressHistory = suppressed;
     return *slot;
 }
 

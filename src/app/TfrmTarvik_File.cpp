@@ -208,8 +208,7 @@ bool TfrmTarvik::OpenDocument(const QString &path)
     SetCoverPage(TabFrontCover);
     pagCoverChange();
     History.Clear();
-    mnuUndo->setEnabled(false);
-    mnuRedo->setEnabled(false);
+    UpdateCommandStates();
     Modified = relinked;
     UpdateCaption();
     QApplication::restoreOverrideCursor();
@@ -331,7 +330,7 @@ void TfrmTarvik::DragDropFilesDropped(const QStringList &files)
             OpenDocument(path);
             break;
         case DroppedFiles::TDropKind::Unknown: {
-            QString text = Str(2725);
+            QString text = Str(txUnknownDroppedFile);
             if (text.isEmpty())
                 text = QStringLiteral("Sorry, the dropped file format is unknown!");
             MessageBoxes::ShowMessage(this, text + QLatin1Char('\n') + QLatin1Char('(') + path + QLatin1Char(')'));

@@ -4,6 +4,7 @@
 #include "TfrmTarvik.h"
 
 #include "FitGeometry.h"
+#include "ImageOrder.h"
 #include "LabelMask.h"
 #include "SurfaceGeometry.h"
 #include "TShape.h"
@@ -54,34 +55,28 @@ void TfrmTarvik::cmbFitToClick()
     // A fit moves and sizes the picture, often onto another surface: it can
     // be undone in one step.
     THistoryStep step(*this);
-    PanelUpdating = true;
-    SuppressHistory = true;
+    const QScopedValueRollback<bool> updating(PanelUpdating, true);
+    const QScopedValueRollback<bool> suppressed(SuppressHistory, true);
     const TFitStyle before = img->FitStyle();
     if (FitReplacesPicture(before)) {
         reloadPicture(img);
         if (before == fsRoundLabel)
             showCircles(pnlRoundLabel, true);
     }
-    switch (cmbFitTo->currentIndex()) {
-    case 1:
-        FitToSurface(img, fsFront);
+    switch (ChosenFit()) {
+    case fsFront:
+    case fsInside:
+    case fsBack:
+    case fsAllBack:
+        FitToSurface(img, ChosenFit());
         break;
-    case 2:
-        FitToSurface(img, fsInside);
-        break;
-    case 3:
+    case fsFrontInside:
         FitToFrontInside(1, img);
         break;
-    case 4:
-        FitToSurface(img, fsBack);
-        break;
-    case 5:
-        FitToSurface(img, fsAllBack);
-        break;
-    case 6:
+    case fsRoundLabel:
         FitToRoundLabel(img);
         break;
-    default:
+    case fsNone:
         FitToNone(img, before);
         break;
     }
@@ -89,18 +84,21 @@ void TfrmTarvik::cmbFitToClick()
     pnlFrontCoverClick();
     VelRotateLabelMouseDown(img, Qt::LeftButton, Qt::NoModifier);
     NormalizeLayers(img);
-    PanelUpdating = false;
-    SuppressHistory = false;
     Modified = true;
+}
+
+TFitStyle TfrmTarvik::ChosenFit() const
+{
+    // The Fit box lists the fit styles in their order.
+    const int i = cmbFitTo->currentIndex();
+    return i >= fsFront && i <= fsRoundLabel ? static_cast<TFitStyle>(i) : fsNone;
 }
 
 void TfrmTarvik::cmbFitToChange()
 {
-    if (!HasSelection() && cmbFitTo->currentIndex() > 0) {
-        const bool was = PanelUpdating;
-        PanelUpdating = true;
+    if (!HasSelection() && ChosenFit() != fsNone) {
+        const QScopedValueRollback<bool> updating(PanelUpdating, true);
         cmbFitTo->setCurrentIndex(0);
-        PanelUpdating = was;
     }
 }
 
@@ -161,7 +159,7 @@ void TfrmTarvik::FitToFrontInside(int half, TVelCDImageElement *img)
     img->SetXPosInches(0);
     img->SetYPosInches(0);
     img->setGeometry(QRect(QPoint(0, 0), panel->size()));
-    img->SetOrder(-3);
+    img->SetOrder(FrontInsideOrder);
     img->SetPicture(picture);
     img->show();
     img->lower();
@@ -175,7 +173,7 @@ void TfrmTarvik::FitToRoundLabel(TVelCDImageElement *img)
     img->SetStretch(true);
     img->SetFitStyle(fsRoundLabel);
     img->setGeometry(QRect(QPoint(0, 0), pnlRoundLabel->size()));
-    img->SetOrder(-10);
+    img->SetOrder(RoundLabelOrder);
     if (img->Placeholder()) {
         img->show(); // its grey box covers the label; there is no picture to mask
         return;

@@ -34,8 +34,7 @@ void TfrmTarvik::RecordHistory()
         return;
     History.RecordHistory(CurrentSnapshot());
     ++HistorySnapshots;
-    mnuUndo->setEnabled(true);
-    mnuRedo->setEnabled(false);
+    UpdateCommandStates();
 }
 
 void TfrmTarvik::rebuildFromRecord(bool showEachTextSurface)
@@ -45,14 +44,13 @@ void TfrmTarvik::rebuildFromRecord(bool showEachTextSurface)
     // A picture that can no longer be read is left out, without questions.
     BuildImages([](const QString &stored) { return QFileInfo::exists(stored) ? stored : QString(); });
 
-    RestoringHistory = true;
+    const QScopedValueRollback<bool> restoring(RestoringHistory, true);
     for (const TTextRestore &t : plan.Texts) {
         if (showEachTextSurface)
             ShowSurface(t.Surface);
         InsertTextElement(snapshot.Texts[t.RecordSlot]);
         pnlFrontCoverClick();
     }
-    RestoringHistory = false;
 }
 
 void TfrmTarvik::mnuUndoClick()
@@ -62,14 +60,14 @@ void TfrmTarvik::mnuUndoClick()
     const std::optional<TElementSnapshot> s = History.Undo(CurrentSnapshot());
     if (!s)
         return;
-    mnuRedo->setEnabled(true);
     ClearDocumentRecord(DocumentRecord);
     ClearElements();
     s->CopyTo(DocumentRecord);
-    SuppressHistory = true;
-    rebuildFromRecord(true);
-    SuppressHistory = false;
-    mnuUndo->setEnabled(History.CanUndo());
+    {
+        const QScopedValueRollback<bool> suppressed(SuppressHistory, true);
+        rebuildFromRecord(true);
+    }
+    UpdateCommandStates();
     Modified = true;
 }
 
@@ -80,13 +78,14 @@ void TfrmTarvik::mnuRedoClick()
     const std::optional<TElementSnapshot> s = History.Redo();
     if (!s)
         return;
-    SuppressHistory = true;
     const TSurfaceCode shown = SurfaceCodeOf(ActiveSurfacePanel());
-    ClearElements();
-    s->CopyTo(DocumentRecord);
-    rebuildFromRecord(false);
-    SuppressHistory = false;
+    {
+        const QScopedValueRollback<bool> suppressed(SuppressHistory, true);
+        ClearElements();
+        s->CopyTo(DocumentRecord);
+        rebuildFromRecord(false);
+    }
     ShowSurface(RedoVisibleSurface(shown));
-    mnuRedo->setEnabled(false);
+    UpdateCommandStates();
     Modified = true;
 }

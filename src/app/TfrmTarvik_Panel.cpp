@@ -1,5 +1,5 @@
 // The property panel: the selection shown in the fields, the fields applied
-// to the selection, live typing, and the enabled state of the commands.
+// to the selection, and live typing.
 
 #include "TfrmTarvik.h"
 
@@ -27,24 +27,9 @@
 
 using namespace VelMeasureRoutines;
 
-namespace {
-
-// The clipboard format of copied elements.
-const QString ElementMimeType = QStringLiteral("application/x-qt-windows-mime;value=\"CF_TarvikData\"");
-
-template <class T>
-void setIfDifferent(T *w, bool enabled)
-{
-    if (w->isEnabled() != enabled)
-        w->setEnabled(enabled);
-}
-
-} // namespace
-
 void TfrmTarvik::ShowTextProperties(TVelRotateLabel *e)
 {
-    const bool was = PanelUpdating;
-    PanelUpdating = true;
+    const QScopedValueRollback<bool> updating(PanelUpdating, true);
     pagEdit->setCurrentWidget(tabText);
     txtText->setText(e->Caption());
     const QFont f = e->font();
@@ -75,13 +60,11 @@ void TfrmTarvik::ShowTextProperties(TVelRotateLabel *e)
     shBackColor->setColorSilently(e->Color());
     SpinX->setValueSilently(UseInches ? e->XPosInches() : e->XPosCm());
     SpinY->setValueSilently(UseInches ? e->YPosInches() : e->YPosCm());
-    PanelUpdating = was;
 }
 
 void TfrmTarvik::ShowImageProperties(TVelCDImageElement *e)
 {
-    const bool was = PanelUpdating;
-    PanelUpdating = true;
+    const QScopedValueRollback<bool> updating(PanelUpdating, true);
     pagEdit->setCurrentWidget(TabImage);
     txtImageName->setText(QFileInfo(e->ImageFileName()).fileName());
     txtImageName->setToolTip(e->ImageFileName());
@@ -90,29 +73,24 @@ void TfrmTarvik::ShowImageProperties(TVelCDImageElement *e)
     SpinX->setValueSilently(UseInches ? e->XPosInches() : e->XPosCm());
     SpinY->setValueSilently(UseInches ? e->YPosInches() : e->YPosCm());
     cmbFitTo->setCurrentIndex(static_cast<int>(e->FitStyle()));
-    PanelUpdating = was;
 }
 
 void TfrmTarvik::EmptyTxtInfos()
 {
-    const bool was = PanelUpdating;
-    PanelUpdating = true;
+    const QScopedValueRollback<bool> updating(PanelUpdating, true);
     txtText->clear();
     SpinX->setValueSilently(0);
     SpinY->setValueSilently(0);
-    PanelUpdating = was;
 }
 
 void TfrmTarvik::EmptyImgInfos()
 {
-    const bool was = PanelUpdating;
-    PanelUpdating = true;
+    const QScopedValueRollback<bool> updating(PanelUpdating, true);
     txtImageName->clear();
     txtImageName->setToolTip(QString());
     cmbFitTo->setCurrentIndex(0);
     SpinImgWidth->setValueSilently(0);
     SpinImgHeight->setValueSilently(0);
-    PanelUpdating = was;
 }
 
 void TfrmTarvik::RepaintElement(TPanelField field)
@@ -203,7 +181,7 @@ void TfrmTarvik::RepaintElement(TPanelField field)
         SH->DetachAll();
         for (QWidget *w : held)
             SH->AttachControl(w);
-        SH->SetLocked(mnuLockcomponents->isChecked());
+        SH->SetLocked(HandleLocked());
         if (QWidget *p = SH->parentWidget())
             p->update();
     }
@@ -223,15 +201,13 @@ void TfrmTarvik::txtTextChange()
         const int cursor = txtText->cursorPosition();
         if (HasSelection()) {
             pnlFrontCoverClick();
-            PanelUpdating = true;
+            const QScopedValueRollback<bool> updating(PanelUpdating, true);
             txtText->setText(text);
-            PanelUpdating = false;
         }
         btnInsertTextClick();
-        PanelUpdating = true;
+        const QScopedValueRollback<bool> updating(PanelUpdating, true);
         txtText->setText(text);
         txtText->setCursorPosition(cursor);
-        PanelUpdating = false;
     }
     txtText->setFocus();
     if (HasSelection()) {
@@ -281,7 +257,7 @@ void TfrmTarvik::SpinXChange()
     SH->DetachAll();
     for (QWidget *w : held)
         SH->AttachControl(w);
-    SH->SetLocked(mnuLockcomponents->isChecked());
+    SH->SetLocked(HandleLocked());
     first->parentWidget()->update();
     Modified = true;
 }
@@ -290,8 +266,7 @@ void TfrmTarvik::VelRotateLabelChangingPos(QWidget *)
 {
     if (!HasSelection())
         return;
-    const bool was = PanelUpdating;
-    PanelUpdating = true;
+    const QScopedValueRollback<bool> updating(PanelUpdating, true);
     QWidget *first = Selection().first();
     float x = 0, y = 0;
     if (auto *t = qobject_cast<TVelRotateLabel *>(first)) {
@@ -303,7 +278,6 @@ void TfrmTarvik::VelRotateLabelChangingPos(QWidget *)
     }
     SpinX->setValueSilently(x);
     SpinY->setValueSilently(y);
-    PanelUpdating = was;
 }
 
 void TfrmTarvik::ImgElementChangingPos(QWidget *sender)
@@ -319,13 +293,13 @@ void TfrmTarvik::ImgElementResizing(QWidget *)
     auto *img = qobject_cast<TVelCDImageElement *>(Selection().first());
     if (!img)
         return;
-    const bool was = PanelUpdating;
-    PanelUpdating = true;
     const QString before = SpinImgWidth->text() + QLatin1Char('x') + SpinImgHeight->text();
-    SpinImgWidth->setValueSilently(UseInches ? img->WidthInches() : img->WidthCm());
-    SpinImgHeight->setValueSilently(UseInches ? img->HeightInches() : img->HeightCm());
+    {
+        const QScopedValueRollback<bool> updating(PanelUpdating, true);
+        SpinImgWidth->setValueSilently(UseInches ? img->WidthInches() : img->WidthCm());
+        SpinImgHeight->setValueSilently(UseInches ? img->HeightInches() : img->HeightCm());
+    }
     const QString after = SpinImgWidth->text() + QLatin1Char('x') + SpinImgHeight->text();
-    PanelUpdating = was;
     if (Selection().size() == 1 && before != after) {
         SH->DetachAll();
         SH->AttachControl(img);
@@ -338,44 +312,4 @@ void TfrmTarvik::pagEditChanging(int newIndex)
 {
     if (newIndex != pagEdit->currentIndex() && HasSelection())
         pnlFrontCoverClick();
-}
-
-void TfrmTarvik::tmrDisableTimer()
-{
-    // The caption's unsaved-work mark follows Modified, whoever set it.
-    if (isWindowModified() != Modified)
-        setWindowModified(Modified);
-    const bool sel = HasSelection();
-    for (QAction *a : {mnuLeft, mnuCenter, mnuRight, mnuTop, mnuMiddle, mnuBottom, mnuDelete, mnuBringtofront,
-                       mnuSendtoBack, mnuAlign})
-        setIfDifferent(a, sel);
-    setIfDifferent(mnuAlignment->menuAction(), sel);
-
-    const QMimeData *mime = QApplication::clipboard()->mimeData();
-    const bool paste = mime && (mime->hasText() || mime->hasFormat(ElementMimeType));
-    setIfDifferent(mnuPaste, paste);
-
-    // The text field's selected text, or else the selected elements (the
-    // field has the focus whenever a text was clicked).
-    const bool copy = (txtText->hasFocus() && txtText->hasSelectedText()) || sel;
-    for (QAction *a : {mnuCopy, mnuCut})
-        setIfDifferent(a, copy);
-
-    const bool fitted = sel && pagEdit->currentWidget() == TabImage && cmbFitTo->currentIndex() != 0;
-    if (fitted)
-        SH->SetLocked(true);
-    SpinImgWidth->setReadOnly(fitted);
-    SpinImgHeight->setReadOnly(fitted);
-}
-
-void TfrmTarvik::txtMenuPopup()
-{
-    // The press that opened the menu may have just selected an element;
-    // the command states follow it before the menu copies them.
-    tmrDisableTimer();
-    const bool sel = HasSelection();
-    mnuPopCut->setEnabled(sel);
-    mnuPopCopy->setEnabled(sel);
-    const QMimeData *mime = QApplication::clipboard()->mimeData();
-    mnuPopPaste->setEnabled(mime && mime->hasFormat(ElementMimeType));
 }

@@ -35,17 +35,17 @@ QList<QWidget *> TfrmTarvik::Selection() const
     return list;
 }
 
-int TfrmTarvik::SelectionKind() const
+TfrmTarvik::TSelectionKind TfrmTarvik::SelectionKind() const
 {
     const QList<QWidget *> sel = Selection();
     if (sel.isEmpty())
-        return 3;
+        return skNone;
     int texts = 0, others = 0;
     for (QWidget *w : sel)
         (qobject_cast<TVelRotateLabel *>(w) ? texts : others)++;
     if (texts > 0 && others > 0)
-        return 2;
-    return texts > 0 ? 0 : 1;
+        return skMixed;
+    return texts > 0 ? skTexts : skImages;
 }
 
 void TfrmTarvik::setPanelEnabled(QWidget *tab, bool enabled)
@@ -71,7 +71,7 @@ void TfrmTarvik::pnlFrontCoverClick()
 
 void TfrmTarvik::VelRotateLabelMouseDown(QWidget *element, Qt::MouseButton, Qt::KeyboardModifiers shift)
 {
-    PanelUpdating = true;
+    const QScopedValueRollback<bool> updating(PanelUpdating, true);
     if (!SuppressHistory)
         RecordHistory();
     const bool extend = HasSelection() && (shift & (Qt::ShiftModifier | Qt::ControlModifier));
@@ -84,14 +84,14 @@ void TfrmTarvik::VelRotateLabelMouseDown(QWidget *element, Qt::MouseButton, Qt::
 
     if (extend) {
         switch (SelectionKind()) {
-        case 1:
+        case skImages:
             pagEdit->setCurrentWidget(TabImage);
             EmptyImgInfos();
             setPanelEnabled(TabImage, false);
             SpinX->setEnabled(false);
             SpinY->setEnabled(false);
             break;
-        case 2:
+        case skMixed:
             EmptyImgInfos();
             EmptyTxtInfos();
             setPanelEnabled(TabImage, false);
@@ -114,7 +114,6 @@ void TfrmTarvik::VelRotateLabelMouseDown(QWidget *element, Qt::MouseButton, Qt::
         text->raise();
         SH->BringChildrenToFront();
     }
-    PanelUpdating = false;
     SH->update();
 }
 
@@ -122,15 +121,13 @@ void TfrmTarvik::ReselectAll()
 {
     if (!HasSelection())
         return;
-    const bool suppressed = SuppressHistory;
-    SuppressHistory = true;
+    const QScopedValueRollback<bool> suppressed(SuppressHistory, true);
     const QList<QWidget *> sel = Selection();
     if (QWidget *panel = sel.first()->parentWidget())
         panel->update();
     pnlFrontCoverClick();
     for (QWidget *w : sel)
         VelRotateLabelMouseDown(w, Qt::LeftButton, Qt::ShiftModifier);
-    SuppressHistory = suppressed;
 }
 
 // --- rubber band -------------------------------------------------------------
@@ -217,11 +214,9 @@ void TfrmTarvik::pnlFrontCoverMouseUp(TSurfacePanel *panel, QMouseEvent *)
     for (QObject *o : bandPanel->children())
         if (auto *img = qobject_cast<TVelCDImageElement *>(o); img && img->isVisible() && inside(img->geometry()))
             picked << img;
-    const bool suppressed = SuppressHistory;
-    SuppressHistory = true;
+    const QScopedValueRollback<bool> suppressed(SuppressHistory, true);
     for (QWidget *w : picked)
         VelRotateLabelMouseDown(w, Qt::LeftButton, Qt::ShiftModifier);
-    SuppressHistory = suppressed;
 }
 
 // --- the handle's events -------------------------------------------------------

@@ -30,37 +30,37 @@ void TfrmTarvik::LoadStyleValue(int n)
         step.emplace(*this);
 
     // 1. the Text tab shows the style
-    const bool was = PanelUpdating;
-    PanelUpdating = true;
-    cmbFontName->setFontName(s.FontName);
-    shColor->setColorSilently(s.FontColor);
-    btnBold->setChecked(s.FontStyle & fbBold);
-    btnItalic->setChecked(s.FontStyle & fbItalic);
-    btnUnderline->setChecked(s.FontStyle & fbUnderline);
-    btnStrikeout->setChecked(s.FontStyle & fbStrikeout);
-    cmbFontSize->setCurrentText(QString::number(s.FontSize));
-    QRadioButton *angle = nullptr;
-    switch (s.Angle) {
-    case 90:
-        angle = rb90;
-        break;
-    case 180:
-        angle = rb180;
-        break;
-    case 270:
-        angle = rb270;
-        break;
-    case 360:
-        angle = rb0;
-        break;
-    default:
-        break;
+    {
+        const QScopedValueRollback<bool> updating(PanelUpdating, true);
+        cmbFontName->setFontName(s.FontName);
+        shColor->setColorSilently(s.FontColor);
+        btnBold->setChecked(s.FontStyle & fbBold);
+        btnItalic->setChecked(s.FontStyle & fbItalic);
+        btnUnderline->setChecked(s.FontStyle & fbUnderline);
+        btnStrikeout->setChecked(s.FontStyle & fbStrikeout);
+        cmbFontSize->setCurrentText(QString::number(s.FontSize));
+        QRadioButton *angle = nullptr;
+        switch (s.Angle) {
+        case 90:
+            angle = rb90;
+            break;
+        case 180:
+            angle = rb180;
+            break;
+        case 270:
+            angle = rb270;
+            break;
+        case 360:
+            angle = rb0;
+            break;
+        default:
+            break;
+        }
+        if (angle)
+            angle->setChecked(true);
+        chkTransparent->setChecked(s.Transparent);
+        shBackColor->setColorSilently(s.BackColor);
     }
-    if (angle)
-        angle->setChecked(true);
-    chkTransparent->setChecked(s.Transparent);
-    shBackColor->setColorSilently(s.BackColor);
-    PanelUpdating = was;
 
     // 2. a spine style moves the selection onto the back cover
     if (n == 4 || n == 5) {

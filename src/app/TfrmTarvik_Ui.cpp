@@ -478,8 +478,6 @@ void TfrmTarvik::connectWidgets()
     connect(pagCover, &QTabWidget::currentChanged, this, &TfrmTarvik::pagCoverChange);
     connect(pagEdit->tabBar(), &QTabBar::tabBarClicked, this, &TfrmTarvik::pagEditChanging);
     connect(txtMenu, &QMenu::aboutToShow, this, &TfrmTarvik::txtMenuPopup);
-    connect(tmrDisable, &QTimer::timeout, this, &TfrmTarvik::tmrDisableTimer);
-    tmrDisable->start();
 
     // the handle
     connect(SH, &TVelStretchHandle::OnMouseDown, this, &TfrmTarvik::shMouseDown);

@@ -83,7 +83,7 @@ void TfrmTarvik::ZoomView(TZoomStep step)
 QString TfrmTarvik::ZoomText() const
 {
     const float percent = FZoom * 100.0f;
-    return Str(2610) + QString::number(static_cast<double>(percent), 'f', 0) + QStringLiteral(" %");
+    return Str(txZoom) + QString::number(static_cast<double>(percent), 'f', 0) + QStringLiteral(" %");
 }
 
 TSurfacePanel *TfrmTarvik::ActiveSurfacePanel() const
@@ -108,20 +108,18 @@ void TfrmTarvik::SetCoverPage(QWidget *tab)
 
 void TfrmTarvik::ShowSurface(TSurfaceCode code)
 {
-    switch (static_cast<int>(code)) {
-    case 0:
+    switch (code) {
+    case TSurfaceCode::Front:
         SetCoverPage(TabFrontCover);
         break;
-    case 1:
+    case TSurfaceCode::Inside:
         SetCoverPage(TabInsideCover);
         break;
-    case 3:
+    case TSurfaceCode::Back:
         SetCoverPage(tabBackCover);
         break;
-    case 6:
+    case TSurfaceCode::RoundLabel:
         SetCoverPage(TabLabel);
-        break;
-    default:
         break;
     }
 }

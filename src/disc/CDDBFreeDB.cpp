@@ -11,6 +11,7 @@
 #include <QHostInfo>
 #include <QMetaMethod>
 #include <QRegularExpression>
+#include <QScopedValueRollback>
 #include <QTcpSocket>
 #include <QTimer>
 
@@ -158,9 +159,10 @@ void TCDDBFreeDB::WaitTimedOut(const QString &text)
 void TCDDBFreeDB::CloseSocket()
 {
     StopTimers();
-    FClosingOurselves = true;
-    FSocket->abort();
-    FClosingOurselves = false;
+    {
+        const QScopedValueRollback<bool> closing(FClosingOurselves, true);
+        FSocket->abort();
+    }
     FFramer.Reset();
 }
 

@@ -1,5 +1,6 @@
 #include "FitGeometry.h"
 
+#include "ImageOrder.h"
 #include "SurfaceGeometry.h"
 #include "VelMeasureRoutines.h"
 
@@ -49,11 +50,11 @@ std::optional<TFitPlacement> FitPlacement(TFitStyle style, const TCoverSettings 
     case fsFront: return WholePanel(TSurfaceCode::Front, layout.Front, zoom, 0);
     case fsInside: return WholePanel(TSurfaceCode::Inside, layout.Inside, zoom, 0);
     case fsAllBack: return WholePanel(TSurfaceCode::Back, layout.Back, zoom, 0);
-    case fsRoundLabel: return WholePanel(TSurfaceCode::RoundLabel, layout.RoundLabel, zoom, -10);
+    case fsRoundLabel: return WholePanel(TSurfaceCode::RoundLabel, layout.RoundLabel, zoom, RoundLabelOrder);
     case fsFrontInside:
         // The position is set in inches (0, 0), the size from the cover's panel.
-        return half == TFrontInsideHalf::Front ? WholePanel(TSurfaceCode::Front, layout.Front, zoom, -3)
-                                               : WholePanel(TSurfaceCode::Inside, layout.Inside, zoom, -3);
+        return half == TFrontInsideHalf::Front ? WholePanel(TSurfaceCode::Front, layout.Front, zoom, FrontInsideOrder)
+                                               : WholePanel(TSurfaceCode::Inside, layout.Inside, zoom, FrontInsideOrder);
     case fsBack: {
         // Between the spines, set through the inch setters.
         TFitPlacement p;

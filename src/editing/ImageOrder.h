@@ -14,6 +14,10 @@
 
 using DocumentSlots::TStackEntry;
 
+// The ranks of fitted pictures, beneath every free image.
+constexpr int FrontInsideOrder = -3; // each half of a front-and-inside picture
+constexpr int RoundLabelOrder = -10;
+
 enum class TOrderAction {
     ToFront,
     ToBack,

@@ -38,15 +38,22 @@ bool OnSurface(const TImageElementRecord &r, TSurfaceCode code)
 
 } // namespace
 
-TCoverPrintOptions ReadCoverPrintOptions()
+TCoverPrintOptions ReadPrinterMargins()
 {
     using namespace TVKRegistry;
     TCoverPrintOptions o;
+    o.XMargin = float(ReadLabelSetting(QStringLiteral("XPrinterMargin")));
+    o.YMargin = float(ReadLabelSetting(QStringLiteral("YPrinterMargin")));
+    return o;
+}
+
+TCoverPrintOptions ReadCoverPrintOptions()
+{
+    using namespace TVKRegistry;
+    TCoverPrintOptions o = ReadPrinterMargins();
     o.Portrait = ReadPreference(prPrintPortrait) == QLatin1String("1");
     o.SeparationLines = ReadPreference(prPrintSeparationLines) == QLatin1String("1");
     o.CuttingGuides = ReadPreference(prPrintCuttingGuides) == QLatin1String("1");
-    o.XMargin = float(ReadLabelSetting(QStringLiteral("XPrinterMargin")));
-    o.YMargin = float(ReadLabelSetting(QStringLiteral("YPrinterMargin")));
     return o;
 }
 

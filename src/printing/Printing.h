@@ -41,6 +41,11 @@ struct TCoverPrintOptions {
     bool CuttingGuides = false;
 };
 
+// The printer's margins as stored in "XPrinterMargin" and "YPrinterMargin"
+// (inches), in XMargin and YMargin; the other options keep their defaults.
+// A stored value that cannot be read throws ETarvikError.
+TCoverPrintOptions ReadPrinterMargins();
+
 // The options as the print dialog starts with them: the check boxes from
 // "PrintPortrait", "PrintSeparationLines" and "PrintCuttingGuides" ("1" on),
 // the margins from "XPrinterMargin" and "YPrinterMargin", one copy. A stored

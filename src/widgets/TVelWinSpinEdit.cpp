@@ -1,5 +1,7 @@
 #include "TVelWinSpinEdit.h"
 
+#include <QScopedValueRollback>
+
 TVelWinSpinEdit::TVelWinSpinEdit(QWidget *parent)
     : QDoubleSpinBox(parent)
 {
@@ -25,10 +27,8 @@ void TVelWinSpinEdit::setMaxValue(double v)
 
 void TVelWinSpinEdit::setValueSilently(double v)
 {
-    const bool was = FSilent;
-    FSilent = true;
+    const QScopedValueRollback<bool> silent(FSilent, true);
     setValue(v);
-    FSilent = was;
 }
 
 void TVelWinSpinEdit::applyLimits()

@@ -90,7 +90,6 @@ private slots:
         select(a);
         select(b, Qt::ShiftModifier);
         const int snapshots = w->HistorySnapshots;
-        w->tmrDisableTimer(); // the command states follow the selection
         Child<QToolButton>(*w, "btnCenter")->click();
         QCOMPARE(a->x(), 180);
         QCOMPARE(b->x(), 205);
@@ -193,7 +192,6 @@ private slots:
         QCOMPARE(img->FitStyle(), fsNone);
         QCOMPARE(img->Order(), 0);
         QCOMPARE(img->geometry(), QRect(QPoint(0, 0), w->pnlFrontCover->size()));
-        w->tmrDisableTimer();
         QVERIFY(!w->SH->Locked()); // free to move again
     }
 

@@ -108,7 +108,6 @@ private slots:
         TVelCDImageElement *photo = insertPicture(QStringLiteral("a.png"), 2.0, 2.0);
         clickElement(title);
         clickElement(photo, Qt::ShiftModifier);
-        w->tmrDisableTimer();
         QVERIFY(Action(*w, "mnuCopy")->isEnabled());
         Action(*w, "mnuCopy")->trigger();
 
@@ -250,7 +249,6 @@ private slots:
         QVERIFY(QTest::qWaitFor([&] { return field->hasFocus(); }));
         field->setSelection(6, 5);
         const int snapshots = w->HistorySnapshots;
-        w->tmrDisableTimer();
         QVERIFY(Action(*w, "mnuCut")->isEnabled());
         QTest::keyClick(field, Qt::Key_X, Qt::ControlModifier);
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("World"));
@@ -259,7 +257,6 @@ private slots:
         auto *text = qobject_cast<TVelRotateLabel *>(w->Selection().value(0));
         QVERIFY(text);
         QCOMPARE(text->Caption(), QStringLiteral("Hello "));
-        w->tmrDisableTimer();
         QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(text->Caption(), QStringLiteral("Hello World"));
         QCOMPARE(w->HistorySnapshots, snapshots + 2);
@@ -268,19 +265,16 @@ private slots:
         // With copied elements on the clipboard, Paste in the field pastes
         // the elements, not their text into the field.
         field->selectAll();
-        w->tmrDisableTimer();
         QTest::keyClick(field, Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("Hello World"));
         // Nothing selected in the field that has the focus (as after a click
         // on a text): Copy takes the selected element.
         field->deselect();
         QVERIFY(field->hasFocus());
-        w->tmrDisableTimer();
         QVERIFY(Action(*w, "mnuCopy")->isEnabled());
         Action(*w, "mnuCopy")->trigger();
         QVERIFY(QApplication::clipboard()->mimeData()->hasFormat(ClipboardBlock::MimeType()));
         field->setFocus();
-        w->tmrDisableTimer();
         QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(elementsOn<TVelRotateLabel>(*w, "pnlFrontCover").size(), 2);
         QCOMPARE(field->text(), QStringLiteral("Hello World"));

@@ -179,7 +179,7 @@ private slots:
         w->InsertImageFile(a);
         clickElement(w->TextSlots[0]);
         clickElement(w->ImageSlots[0], Qt::ShiftModifier);
-        QCOMPARE(w->SelectionKind(), 2);
+        QCOMPARE(w->SelectionKind(), TfrmTarvik::skMixed);
         QVERIFY(!w->tabText->isEnabled());
         QVERIFY(!w->TabImage->isEnabled());
         QVERIFY(!w->SpinX->isEnabled());
@@ -508,26 +508,21 @@ private slots:
         w->ImageSlots[slot]->SetFitStyle(fsFront);
         clickElement(w->ImageSlots[slot]);
         QCOMPARE(w->cmbFitTo->currentIndex(), 1);
-        w->tmrDisableTimer();
         QVERIFY(w->SpinImgWidth->isReadOnly());
         QVERIFY(w->SH->Locked());
         w->pnlFrontCoverClick();
-        w->tmrDisableTimer();
         QVERIFY(!w->SpinImgWidth->isReadOnly());
     }
 
     void commandStates()
     {
-        w->tmrDisableTimer();
         QVERIFY(!Child<QToolButton>(*w, "btnDelete")->isEnabled());
         QVERIFY(!Child<QToolButton>(*w, "btnLeft")->isEnabled());
         w->txtText->setText(QStringLiteral("x"));
-        w->tmrDisableTimer();
         QVERIFY(Child<QToolButton>(*w, "btnDelete")->isEnabled());
         QVERIFY(Action(*w, "mnuAlign")->isEnabled());
         // the popup's Paste only for the element format; the toolbar's for text too
         QApplication::clipboard()->setText(QStringLiteral("plain"));
-        w->tmrDisableTimer();
         w->txtMenuPopup();
         QVERIFY(Child<QToolButton>(*w, "btnPaste")->isEnabled());
         QVERIFY(!Action(*w, "mnuPopPaste")->isEnabled());

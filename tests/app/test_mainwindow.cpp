@@ -221,9 +221,8 @@ private slots:
         w->FCurrentFile = QStringLiteral("/tmp/jazz.tvk");
         w->UpdateCaption();
         QCOMPARE(AppTest::Caption(*w), QStringLiteral("Tarvik - jazz.tvk"));
-        // unsaved work shows in the caption at the next command-state round
+        // unsaved work shows in the caption
         w->Modified = true;
-        w->tmrDisableTimer();
         QCOMPARE(AppTest::Caption(*w), QStringLiteral("Tarvik - jazz.tvk*"));
         w->Modified = false;
         Action(*w, "mnuNew")->trigger();

@@ -179,6 +179,23 @@ private slots:
         SH->repaint();
     }
 
+    // Whoever follows the selection hears of each change once, and the
+    // handle already holds what it tells of.
+    void heldChangedTellsEachChange()
+    {
+        QList<int> counts;
+        connect(SH, &TVelStretchHandle::HeldChanged, this, [&] { counts << SH->ChildCount(); });
+        TVelCDImageElement *a = Element(QRect(50, 60, 100, 40));
+        TVelCDImageElement *b = Element(QRect(200, 150, 20, 20));
+        SH->AttachControl(a);
+        SH->AttachControl(b);
+        SH->AttachControl(a); // held already
+        delete a;
+        SH->DetachAll();
+        SH->DetachAll(); // nothing held
+        QCOMPARE(counts, (QList<int>{1, 2, 1, 0}));
+    }
+
     void setBoundsAndLock()
     {
         TVelCDImageElement *a = Element(QRect(50, 60, 100, 40));

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QIcon>
 #include <QLineEdit>
+#include <QScopedValueRollback>
 #include <QShowEvent>
 
 namespace {
@@ -126,12 +127,13 @@ void TfrmDefaultStyles::LocalizeForm()
 void TfrmDefaultStyles::FormShow()
 {
     FWork = FSettings.Styles;
-    FUpdating = true;
-    ui->cmbStyle->clear();
-    for (int n = 0; n < StyleCount; ++n)
-        if (!FWork[n].Name.isEmpty())
-            ui->cmbStyle->addItem(FWork[n].Name, n);
-    FUpdating = false;
+    {
+        const QScopedValueRollback<bool> updating(FUpdating, true);
+        ui->cmbStyle->clear();
+        for (int n = 0; n < StyleCount; ++n)
+            if (!FWork[n].Name.isEmpty())
+                ui->cmbStyle->addItem(FWork[n].Name, n);
+    }
     ui->cmbStyle->setCurrentIndex(ui->cmbStyle->count() > 0 ? 0 : -1);
     cmbStyleChange();
 }
@@ -154,24 +156,25 @@ void TfrmDefaultStyles::cmbStyleChange()
 void TfrmDefaultStyles::ShowStyle(int n)
 {
     const TTextStyleRecord &s = FWork[n];
-    FUpdating = true;
-    ui->cmbFontName->setFontName(s.FontName);
-    ui->pickColorFont->setColorSilently(s.FontColor);
-    ui->btnBold->setChecked(s.FontStyle & fbBold);
-    ui->btnItalic->setChecked(s.FontStyle & fbItalic);
-    ui->btnUnderline->setChecked(s.FontStyle & fbUnderline);
-    ui->btnStrikeout->setChecked(s.FontStyle & fbStrikeout);
-    ui->cmbFontSize->setCurrentText(QString::number(s.FontSize));
-    // An angle no button stands for (the round label's 0 is unrotated but
-    // picks no button) shows no button checked, so the preview and the
-    // stored angle stay what the style says until a button is chosen.
-    FAngles->setExclusive(false);
-    for (const auto &[id, angle] : AngleButtons)
-        FAngles->button(id)->setChecked(angle == s.Angle);
-    FAngles->setExclusive(true);
-    ui->chkTransparent->setChecked(s.Transparent);
-    ui->pickColor->setColorSilently(s.BackColor);
-    FUpdating = false;
+    {
+        const QScopedValueRollback<bool> updating(FUpdating, true);
+        ui->cmbFontName->setFontName(s.FontName);
+        ui->pickColorFont->setColorSilently(s.FontColor);
+        ui->btnBold->setChecked(s.FontStyle & fbBold);
+        ui->btnItalic->setChecked(s.FontStyle & fbItalic);
+        ui->btnUnderline->setChecked(s.FontStyle & fbUnderline);
+        ui->btnStrikeout->setChecked(s.FontStyle & fbStrikeout);
+        ui->cmbFontSize->setCurrentText(QString::number(s.FontSize));
+        // An angle no button stands for (the round label's 0 is unrotated but
+        // picks no button) shows no button checked, so the preview and the
+        // stored angle stay what the style says until a button is chosen.
+        FAngles->setExclusive(false);
+        for (const auto &[id, angle] : AngleButtons)
+            FAngles->button(id)->setChecked(angle == s.Angle);
+        FAngles->setExclusive(true);
+        ui->chkTransparent->setChecked(s.Transparent);
+        ui->pickColor->setColorSilently(s.BackColor);
+    }
     ShowPreview(s);
 }
 
@@ -207,9 +210,10 @@ void TfrmDefaultStyles::ControlChanged()
     if (!sizeOk) {
         // The box shows the kept size before the message takes the focus,
         // so leaving the box for the message does not report it again.
-        FUpdating = true;
-        ui->cmbFontSize->setCurrentText(QString::number(s.FontSize));
-        FUpdating = false;
+        {
+            const QScopedValueRollback<bool> updating(FUpdating, true);
+            ui->cmbFontSize->setCurrentText(QString::number(s.FontSize));
+        }
         FReportError(QStringLiteral("'%1' is not a valid integer value").arg(sizeText));
     }
 }

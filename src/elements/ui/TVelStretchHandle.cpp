@@ -156,9 +156,10 @@ void TVelStretchHandle::AttachControl(QWidget *control)
     }
     Children.append(control);
     // A control deleted while held simply drops out.
-    connect(control, &QObject::destroyed, this, [this] {
-        Children.removeIf([](const QPointer<QWidget> &c) { return c.isNull(); });
+    connect(control, &QObject::destroyed, this, [this, control] {
+        Children.removeIf([control](const QPointer<QWidget> &c) { return c.isNull() || c == control; });
         update();
+        emit HeldChanged();
     });
     FDragZone = dzMove;
     raise();
@@ -168,11 +169,13 @@ void TVelStretchHandle::AttachControl(QWidget *control)
         grabMouse();
     TakeFocus();
     update();
+    emit HeldChanged();
 }
 
 void TVelStretchHandle::DetachAll()
 {
-    for (QWidget *c : Held())
+    const QList<QWidget *> held = Held();
+    for (QWidget *c : held)
         disconnect(c, &QObject::destroyed, this, nullptr);
     Children.clear();
     FLocked = false;
@@ -185,6 +188,8 @@ void TVelStretchHandle::DetachAll()
     hide();
     setParent(nullptr);
     FGhostRect = QRect(0, 0, 0, 0);
+    if (!held.isEmpty())
+        emit HeldChanged();
 }
 
 void TVelStretchHandle::TakeFocus()

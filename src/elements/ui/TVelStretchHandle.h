@@ -69,6 +69,9 @@ public:
     QRect GhostRect() const { return FGhostRect; }
 
 signals:
+    // The set of held controls changed: one was attached, all were let go,
+    // or a held one was deleted.
+    void HeldChanged();
     void OnMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint pos);
     void OnMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, QPoint pos);
     void OnMouseMove(Qt::KeyboardModifiers shift, QPoint pos);
