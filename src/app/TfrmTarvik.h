@@ -515,6 +515,8 @@ private:
     void CreateWizard();
     std::unique_ptr<TCoverBuilder> FWizardCover;
     QPointer<TfrmWizard> FWizard;
+    // A wizard run has built the cover shown, so Return to Wizard may open it again.
+    bool FWizardCoverShown = false;
 
     QPointer<TVelCDImageElement> FBandPicture; // the fitted picture a band started on
     bool FInHistoryStep = false; // a THistoryStep has taken its snapshot

@@ -91,6 +91,9 @@ void TfrmTarvik::UpdateCommandStates()
     setIfDifferent(mnuUndo, History.CanUndo());
     setIfDifferent(mnuRedo, History.CanRedo());
 
+    setIfDifferent(mnuUseTarvikWizard, !FWizard.isNull());
+    setIfDifferent(btnEditWizard, !FWizard.isNull() && FWizardCoverShown);
+
     const bool fitted = ImageFitShown();
     if (fitted)
         SH->SetLocked(true);

@@ -111,8 +111,8 @@ void TfrmTarvik::createActions()
     // Commands that have no work behind them until their part of the program
     // exists stay visible but disabled, so nothing pretends to work. Undo
     // and Redo wait for the first change; the wizard command is enabled when
-    // the wizard is made, Return to Wizard after its first cover
-    // (TfrmTarvik_Wizard.cpp).
+    // the wizard is made, Return to Wizard while the cover shown is the
+    // wizard's (UpdateCommandStates).
     for (QAction *a : {mnuUndo, mnuRedo, mnuUseTarvikWizard, btnEditWizard})
         a->setEnabled(false);
 }

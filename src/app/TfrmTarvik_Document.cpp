@@ -35,7 +35,7 @@ void TfrmTarvik::ClearElements()
 
 void TfrmTarvik::NewDocument()
 {
-    btnEditWizard->setEnabled(false);
+    FWizardCoverShown = false;
     ClearElements();
     FCurrentFile.clear();
     History.Clear();

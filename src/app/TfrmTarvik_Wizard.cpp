@@ -109,11 +109,14 @@ void TfrmTarvik::CreateWizard()
     FWizardCover = std::make_unique<TWizardCover>(*this);
     FWizard = new TfrmWizard(*FWizardCover, this);
     FWizard->setObjectName(QStringLiteral("TfrmWizard"));
-    FWizard->OnFinished = [this] { btnEditWizard->setEnabled(true); };
+    FWizard->OnFinished = [this] {
+        FWizardCoverShown = true;
+        UpdateCommandStates();
+    };
     FWizard->HelpRequested = [this](int context) { ShowHelp(context); };
     connect(mnuUseTarvikWizard, &QAction::triggered, this, [this] { btnWizardClick(true); });
     connect(btnEditWizard, &QAction::triggered, this, [this] { btnWizardClick(false); });
-    mnuUseTarvikWizard->setEnabled(true);
+    UpdateCommandStates();
 }
 
 TfrmWizard *TfrmTarvik::Wizard() const
