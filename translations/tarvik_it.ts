@@ -1683,5 +1683,144 @@
             <comment>9125</comment>
             <translation>Il file %1 non contiene alcun disco leggibile.</translation>
         </message>
+        <message>
+            <source>The picture "%1" could not be read.</source>
+            <comment>9500</comment>
+            <translation>Non è stato possibile leggere l'immagine "%1".</translation>
+        </message>
+        <message>
+            <source>A cover holds at most %1 texts; this one cannot be added.</source>
+            <comment>9505</comment>
+            <translation>Una copertina contiene al massimo %1 testi; questo non può essere aggiunto.</translation>
+        </message>
+        <message>
+            <source>The picture "%1" could not be read; nothing was inserted.</source>
+            <comment>9510</comment>
+            <translation>Non è stato possibile leggere l'immagine "%1"; non è stato inserito nulla.</translation>
+        </message>
+        <message>
+            <source>A cover holds at most %1 pictures; "%2" cannot be added.</source>
+            <comment>9515</comment>
+            <translation>Una copertina contiene al massimo %1 immagini; "%2" non può essere aggiunta.</translation>
+        </message>
+        <message>
+            <source>These pictures could not be read. They stay in the document as grey boxes and are saved as they were:
+%1</source>
+            <comment>9520</comment>
+            <translation>Non è stato possibile leggere queste immagini. Restano nel documento come riquadri grigi e vengono salvate così com'erano:
+%1</translation>
+        </message>
+        <message>
+            <source>'%1' is not a valid integer value</source>
+            <comment>9525</comment>
+            <translation>'%1' non è un numero intero valido</translation>
+        </message>
+        <message>
+            <source>Unknown error</source>
+            <comment>9530</comment>
+            <translation>Errore sconosciuto</translation>
+        </message>
+        <message>
+            <source>All pictures (%1)</source>
+            <comment>9535</comment>
+            <translation>Tutte le immagini (%1)</translation>
+        </message>
+        <message>
+            <source>“%1” is not a Tarvik document.</source>
+            <comment>9600</comment>
+            <translation>“%1” non è un documento di Tarvik.</translation>
+        </message>
+        <message>
+            <source>The document could not be saved to “%1”: %2</source>
+            <comment>9605</comment>
+            <translation>Non è stato possibile salvare il documento in “%1”: %2</translation>
+        </message>
+        <message>
+            <source>No file name</source>
+            <comment>9610</comment>
+            <translation>Nessun nome di file</translation>
+        </message>
+        <message>
+            <source>A folder of that name exists</source>
+            <comment>9615</comment>
+            <translation>Esiste già una cartella con quel nome</translation>
+        </message>
+        <message>
+            <source>The file is not a Tarvik document.</source>
+            <comment>9620</comment>
+            <translation>Il file non è un documento di Tarvik.</translation>
+        </message>
+        <message>
+            <source>“%1” could not be read: %2</source>
+            <comment>9625</comment>
+            <translation>Non è stato possibile leggere “%1”: %2</translation>
+        </message>
+        <message>
+            <source>It is not a regular file</source>
+            <comment>9630</comment>
+            <translation>Non è un file normale</translation>
+        </message>
+        <message>
+            <source>The settings file "%1" cannot be used: %2. Tarvik goes on with its default settings, and changes to them will not be kept.</source>
+            <comment>9700</comment>
+            <translation>Il file delle impostazioni "%1" non può essere usato: %2. Tarvik continua con le impostazioni predefinite e le modifiche non verranno conservate.</translation>
+        </message>
+        <message>
+            <source>it is a symbolic link to nothing</source>
+            <comment>9705</comment>
+            <translation>è un collegamento simbolico che non punta a nulla</translation>
+        </message>
+        <message>
+            <source>it is a symbolic link to a file outside its folder</source>
+            <comment>9710</comment>
+            <translation>è un collegamento simbolico a un file fuori dalla sua cartella</translation>
+        </message>
+        <message>
+            <source>it is larger than %1 bytes, far larger than any settings file</source>
+            <comment>9715</comment>
+            <translation>è più grande di %1 byte, molto più di qualsiasi file delle impostazioni</translation>
+        </message>
+        <message>
+            <source>it is a folder</source>
+            <comment>9720</comment>
+            <translation>è una cartella</translation>
+        </message>
+        <message>
+            <source>it is not a regular file (a device or a pipe)</source>
+            <comment>9725</comment>
+            <translation>non è un file normale (è un dispositivo o una pipe)</translation>
+        </message>
+        <message>
+            <source>The settings file "%1" cannot be written: %2. Changes to the settings will not be kept.</source>
+            <comment>9730</comment>
+            <translation>Non è possibile scrivere il file delle impostazioni "%1": %2. Le modifiche alle impostazioni non verranno conservate.</translation>
+        </message>
+        <message>
+            <source>the file cannot be written</source>
+            <comment>9735</comment>
+            <translation>non è possibile scrivere il file</translation>
+        </message>
+        <message>
+            <source>its folder "%1" cannot be written</source>
+            <comment>9740</comment>
+            <translation>non è possibile scrivere nella sua cartella "%1"</translation>
+        </message>
+        <message>
+            <source>Values in the settings file "%1" that could not be used were replaced:
+%2</source>
+            <comment>9745</comment>
+            <translation>I valori del file delle impostazioni "%1" che non è stato possibile usare sono stati sostituiti:
+%2</translation>
+        </message>
+        <message>
+            <source>%1: its default is used</source>
+            <comment>9750</comment>
+            <translation>%1: si usa il valore predefinito</translation>
+        </message>
+        <message>
+            <source>'%1' = %2 lies outside %3 to %4%5; %6%5 is used</source>
+            <comment>9755</comment>
+            <translation>'%1' = %2 è fuori dall'intervallo da %3 a %4%5; si usa %6%5</translation>
+        </message>
     </context>
 </TS>

@@ -3,6 +3,7 @@
 #include "ExceptionLog.h"
 
 #include "MessageBoxes.h"
+#include "uResource.h"
 
 #include <QIcon>
 
@@ -28,7 +29,7 @@ bool TTarvikApplication::notify(QObject *receiver, QEvent *event)
     } catch (const std::exception &e) {
         ApplicationEvents1Exception(QString::fromUtf8(e.what()));
     } catch (...) {
-        ApplicationEvents1Exception(QStringLiteral("Unknown error"));
+        ApplicationEvents1Exception(Str(9530));
     }
     return false;
 }

@@ -17,6 +17,7 @@
 #include "VelImgUtils.h"
 #include "VelMeasureRoutines.h"
 #include "VelRotateLabel.h"
+#include "uResource.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -43,7 +44,7 @@ QString pictureFilter()
     return QStringLiteral("All (*.jpg *.jpeg *.bmp *.emf *.wmf);;"
                           "JPEG Image File (*.jpg);;JPEG Image File (*.jpeg);;Bitmaps (*.bmp);;"
                           "Enhanced Metafiles (*.emf);;Metafiles (*.wmf);;")
-        + QStringLiteral("All pictures (%1)").arg(all.join(QLatin1Char(' ')));
+        + Str(9535).arg(all.join(QLatin1Char(' ')));
 }
 
 } // namespace
@@ -143,7 +144,7 @@ void TfrmTarvik::ReadTextPanel(TTextElementRecord &r)
     const QString size = cmbFontSize->currentText().trimmed();
     r.RealFontSize = size.toInt(&ok);
     if (!ok)
-        throw std::runtime_error(QStringLiteral("'%1' is not a valid integer value").arg(size).toStdString());
+        throw std::runtime_error(Str(9525).arg(size).toStdString());
     r.Text = txtText->text().left(255);
     if (UseInches) {
         r.XPosInches = static_cast<float>(SpinX->value());
@@ -166,8 +167,7 @@ TVelRotateLabel *TfrmTarvik::InsertTextElement(const TTextElementRecord &record)
 {
     const std::optional<int> slot = FreeTextSlot();
     if (!slot) {
-        MessageBoxes::ShowWarning(this, tr("A cover holds at most %1 texts; this one cannot be added.")
-                                            .arg(TextSlotCount));
+        MessageBoxes::ShowWarning(this, Str(9505).arg(TextSlotCount));
         return nullptr;
     }
     TTextElementRecord r = record;
@@ -213,8 +213,7 @@ QImage TfrmTarvik::ReadInsertedPicture(const QString &path)
 {
     QImage picture;
     if (!LoadPicture(picture, path, pnlFrontCover->size()))
-        MessageBoxes::ShowWarning(this, tr("The picture \"%1\" could not be read; nothing was inserted.")
-                                            .arg(QDir::toNativeSeparators(path)));
+        MessageBoxes::ShowWarning(this, Str(9510).arg(QDir::toNativeSeparators(path)));
     return picture;
 }
 
@@ -230,9 +229,7 @@ int TfrmTarvik::InsertImagePicture(const QString &path, const QImage &picture)
 {
     const std::optional<int> slot = FreeImageSlot();
     if (!slot) {
-        MessageBoxes::ShowWarning(this, tr("A cover holds at most %1 pictures; \"%2\" cannot be added.")
-                                            .arg(ImageSlotCount)
-                                            .arg(QFileInfo(path).fileName()));
+        MessageBoxes::ShowWarning(this, Str(9515).arg(ImageSlotCount).arg(QFileInfo(path).fileName()));
         return -1;
     }
     TSurfacePanel *panel = ActiveSurfacePanel();

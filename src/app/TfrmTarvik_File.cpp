@@ -213,9 +213,7 @@ bool TfrmTarvik::OpenDocument(const QString &path)
     UpdateCaption();
     QApplication::restoreOverrideCursor();
     if (!unreadable.isEmpty())
-        MessageBoxes::ShowWarning(this, tr("These pictures could not be read. They stay in the document as grey "
-                                           "boxes and are saved as they were:\n%1")
-                                            .arg(unreadable.join(QLatin1Char('\n'))));
+        MessageBoxes::ShowWarning(this, Str(9520).arg(unreadable.join(QLatin1Char('\n'))));
     return true;
 }
 

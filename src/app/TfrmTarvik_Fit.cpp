@@ -15,6 +15,7 @@
 #include "TVelStretchHandle.h"
 #include "VelImgUtils.h"
 #include "VelMeasureRoutines.h"
+#include "uResource.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -142,7 +143,7 @@ void TfrmTarvik::FitToFrontInside(int half, TVelCDImageElement *img)
             return FittedPictureLoadSize(s, fsFrontInside, CoverSettings);
         });
         if (full.isNull()) {
-            ReportError(tr("The picture \"%1\" could not be read.").arg(img->ImageFileName()));
+            ReportError(Str(9500).arg(img->ImageFileName()));
             return;
         }
         // The half is cut at the highest zoom, so the picture stays sharp

@@ -11,6 +11,7 @@
 #include "TVelStretchHandle.h"
 #include "VelMeasureRoutines.h"
 #include "VelRotateLabel.h"
+#include "uResource.h"
 
 #include <QAction>
 #include <QApplication>
@@ -113,7 +114,7 @@ void TfrmTarvik::RepaintElement(TPanelField field)
         bool ok = false;
         size = cmbFontSize->currentText().trimmed().toInt(&ok);
         if (!ok || size <= 0) {
-            ReportError(QStringLiteral("'%1' is not a valid integer value").arg(cmbFontSize->currentText()));
+            ReportError(Str(9525).arg(cmbFontSize->currentText()));
             return;
         }
     }

@@ -2,21 +2,16 @@
 
 #include "CompressExpand.h"
 #include "DocumentExtension.h"
+#include "EnglishStrings.h"
 #include "TarvikError.h"
 #include "uResource.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
 namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("DocumentFile", text);
-}
 
 TDocumentReadResult failure(TDocumentReadResult::TStatus status, const QString &user, const QString &log)
 {
@@ -31,7 +26,7 @@ TDocumentReadResult failure(TDocumentReadResult::TStatus status, const QString &
 
 QString notADocumentText(const QString &name)
 {
-    return tr("“%1” is not a Tarvik document.").arg(name);
+    return Str(9600).arg(name);
 }
 
 } // namespace
@@ -48,11 +43,12 @@ QByteArray DocumentFileBytes(const TDocumentRecord &record, int codePage)
 TDocumentSaveResult WriteDocumentFile(const QString &path, const TDocumentRecord &record, int codePage)
 {
     TDocumentSaveResult result;
-    auto fail = [&](const QString &reason) {
+    // The log keeps the English reason; the user reads it in the language in use.
+    auto fail = [&](const QString &reason, const QString &shownReason = {}) {
         result.Ok = false;
         result.LogMessage = reason;
-        result.UserMessage =
-            tr("The document could not be saved to “%1”: %2").arg(QDir::toNativeSeparators(path), reason);
+        result.UserMessage = Str(9605).arg(QDir::toNativeSeparators(path),
+                                           shownReason.isEmpty() ? reason : shownReason);
         return result;
     };
 
@@ -64,11 +60,11 @@ TDocumentSaveResult WriteDocumentFile(const QString &path, const TDocumentRecord
     }
 
     if (path.isEmpty())
-        return fail(tr("No file name"));
+        return fail(EnglishString(9610), Str(9610));
     // QSaveFile would rename over a folder's name only to fail at the end;
     // say so plainly instead.
     if (QFileInfo(path).isDir())
-        return fail(tr("A folder of that name exists"));
+        return fail(EnglishString(9615), Str(9615));
 
     QSaveFile file(path);
     // Never fall back to writing the document in place: that is exactly what
@@ -102,7 +98,7 @@ TDocumentReadResult ReadDocumentBytes(QByteArrayView file, int codePage)
     try {
         content = ExpandDocument(file, &trailing);
     } catch (const ETarvikError &e) {
-        return failure(TDocumentReadResult::NotADocument, tr("The file is not a Tarvik document."), e.message());
+        return failure(TDocumentReadResult::NotADocument, Str(9620), e.message());
     }
     r.Status = TDocumentReadResult::Ok;
     r.Record = UnpackDocumentRecord(content, &r.HasColors, codePage);
@@ -116,14 +112,15 @@ TDocumentReadResult ReadDocumentFile(const QString &path, int codePage)
     const QString name = info.fileName();
     if (path.isEmpty() || !info.exists())
         return failure(TDocumentReadResult::Missing, {}, {});
-    auto unreadable = [&](const QString &reason) {
+    auto unreadable = [&](const QString &reason, const QString &shownReason = {}) {
         return failure(TDocumentReadResult::Unreadable,
-                       tr("“%1” could not be read: %2").arg(name.isEmpty() ? path : name, reason), reason);
+                       Str(9625).arg(name.isEmpty() ? path : name, shownReason.isEmpty() ? reason : shownReason),
+                       reason);
     };
     // A folder, a pipe or a device is no document; reading a pipe would wait
     // for a writer and a device might never end.
     if (!info.isFile())
-        return unreadable(tr("It is not a regular file"));
+        return unreadable(EnglishString(9630), Str(9630));
 
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))

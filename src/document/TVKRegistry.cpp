@@ -3,6 +3,7 @@
 #include "SafeFiles.h"
 #include "VelMeasureRoutines.h"
 #include "XdgFileTypes.h"
+#include "uResource.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -219,7 +220,7 @@ T orDefault(const std::optional<T> &value, const QString &name, const T &def)
 {
     if (value)
         return *value;
-    NoteReplaced(InvalidTypeText(name) + QStringLiteral(": its default is used"));
+    NoteReplaced(Str(9750).arg(InvalidTypeText(name)));
     return def;
 }
 
@@ -279,21 +280,20 @@ QString UnusableSettingsFileReason(const QString &path)
     switch (f.Kind) {
     case SafeFiles::TFileKind::Missing:
         // QSaveFile would make the file a link leads to, wherever it is
-        return f.IsLink ? QStringLiteral("it is a symbolic link to nothing") : QString();
+        return f.IsLink ? Str(9705) : QString();
     case SafeFiles::TFileKind::Regular:
         // writes replace the file a link leads to, which must stay beside it
         if (f.IsLink
             && QFileInfo(QFileInfo(path).canonicalFilePath()).absolutePath()
                    != QFileInfo(QFileInfo(path).absolutePath()).canonicalFilePath())
-            return QStringLiteral("it is a symbolic link to a file outside its folder");
+            return Str(9710);
         if (f.Size > MaxSettingsFileSize)
-            return QStringLiteral("it is larger than %1 bytes, far larger than any settings file")
-                .arg(MaxSettingsFileSize);
+            return Str(9715).arg(MaxSettingsFileSize);
         return {};
     case SafeFiles::TFileKind::Directory:
-        return QStringLiteral("it is a folder");
+        return Str(9720);
     default:
-        return QStringLiteral("it is not a regular file (a device or a pipe)");
+        return Str(9725);
     }
 }
 
@@ -302,9 +302,7 @@ std::unique_ptr<QSettings> OpenStore()
     const QString path = SettingsFilePath();
     const QString unusable = UnusableSettingsFileReason(path);
     if (!unusable.isEmpty()) {
-        NoteNotKept(QStringLiteral("The settings file \"%1\" cannot be used: %2. Tarvik goes on with its default "
-                                   "settings, and changes to them will not be kept.")
-                        .arg(QDir::toNativeSeparators(path), unusable));
+        NoteNotKept(Str(9700).arg(QDir::toNativeSeparators(path), unusable));
         return nullptr;
     }
     // One file by its path: the store is the user's own, and no
@@ -323,11 +321,9 @@ bool SyncStore(QSettings &store)
         const QString file = QDir::toNativeSeparators(store.fileName());
         const QFileInfo folder(QFileInfo(store.fileName()).absolutePath());
         const QString why = !folder.exists() || folder.isWritable()
-            ? QStringLiteral("the file cannot be written")
-            : QStringLiteral("its folder \"%1\" cannot be written").arg(QDir::toNativeSeparators(folder.filePath()));
-        NoteNotKept(QStringLiteral("The settings file \"%1\" cannot be written: %2. Changes to the settings will "
-                                   "not be kept.")
-                        .arg(file, why));
+            ? Str(9735)
+            : Str(9740).arg(QDir::toNativeSeparators(folder.filePath()));
+        NoteNotKept(Str(9730).arg(file, why));
         return false;
     }
     Problems().NotKeptTold = false;
@@ -341,8 +337,7 @@ QString TakeSettingsReport()
     if (!p.NotKept.isEmpty())
         parts << p.NotKept;
     if (!p.Replaced.isEmpty())
-        parts << QStringLiteral("Values in the settings file \"%1\" that could not be used were replaced:\n%2")
-                     .arg(QDir::toNativeSeparators(p.File), p.Replaced.join(QLatin1Char('\n')));
+        parts << Str(9745).arg(QDir::toNativeSeparators(p.File), p.Replaced.join(QLatin1Char('\n')));
     p.NotKept.clear();
     p.Replaced.clear();
     return parts.join(QStringLiteral("\n\n"));
@@ -438,10 +433,9 @@ double ReadLabelSetting(const QString &name)
     // A length far outside its range would overflow the geometry computed
     // from it; the nearest sane length takes its place.
     const double clamped = std::clamp(value, entry->low, entry->high);
-    const QString unit = name == QLatin1String("NumberPerPage") ? QString() : QStringLiteral(" inches");
-    NoteReplaced(QStringLiteral("'%1' = %2 lies outside %3 to %4%5; %6%5 is used")
-                     .arg(name, QString::number(value), QString::number(entry->low), QString::number(entry->high), unit,
-                          QString::number(clamped)));
+    const QString unit = name == QLatin1String("NumberPerPage") ? QString() : QLatin1Char(' ') + Str(6130);
+    NoteReplaced(Str(9755).arg(name, QString::number(value), QString::number(entry->low),
+                               QString::number(entry->high), unit, QString::number(clamped)));
     return clamped;
 }
 

@@ -381,6 +381,39 @@ static const QHash<int, QString> &englishTable()
         {9115, QStringLiteral("Error when trying to save information in the local copy of the FreeDB!")},
         {9120, QStringLiteral("Disc not found!")},
         {9125, QStringLiteral("The file %1 holds no disc that can be read.")},
+
+        // main window: messages
+        {9500, QStringLiteral("The picture \"%1\" could not be read.")},
+        {9505, QStringLiteral("A cover holds at most %1 texts; this one cannot be added.")},
+        {9510, QStringLiteral("The picture \"%1\" could not be read; nothing was inserted.")},
+        {9515, QStringLiteral("A cover holds at most %1 pictures; \"%2\" cannot be added.")},
+        {9520, QStringLiteral("These pictures could not be read. They stay in the document as grey boxes and are saved as they were:\n%1")},
+        {9525, QStringLiteral("'%1' is not a valid integer value")},
+        {9530, QStringLiteral("Unknown error")},
+        {9535, QStringLiteral("All pictures (%1)")},
+
+        // document files: messages
+        {9600, QStringLiteral("\u201c%1\u201d is not a Tarvik document.")},
+        {9605, QStringLiteral("The document could not be saved to \u201c%1\u201d: %2")},
+        {9610, QStringLiteral("No file name")},
+        {9615, QStringLiteral("A folder of that name exists")},
+        {9620, QStringLiteral("The file is not a Tarvik document.")},
+        {9625, QStringLiteral("\u201c%1\u201d could not be read: %2")},
+        {9630, QStringLiteral("It is not a regular file")},
+
+        // settings file: messages
+        {9700, QStringLiteral("The settings file \"%1\" cannot be used: %2. Tarvik goes on with its default settings, and changes to them will not be kept.")},
+        {9705, QStringLiteral("it is a symbolic link to nothing")},
+        {9710, QStringLiteral("it is a symbolic link to a file outside its folder")},
+        {9715, QStringLiteral("it is larger than %1 bytes, far larger than any settings file")},
+        {9720, QStringLiteral("it is a folder")},
+        {9725, QStringLiteral("it is not a regular file (a device or a pipe)")},
+        {9730, QStringLiteral("The settings file \"%1\" cannot be written: %2. Changes to the settings will not be kept.")},
+        {9735, QStringLiteral("the file cannot be written")},
+        {9740, QStringLiteral("its folder \"%1\" cannot be written")},
+        {9745, QStringLiteral("Values in the settings file \"%1\" that could not be used were replaced:\n%2")},
+        {9750, QStringLiteral("%1: its default is used")},
+        {9755, QStringLiteral("'%1' = %2 lies outside %3 to %4%5; %6%5 is used")},
     };
     return table;
 }

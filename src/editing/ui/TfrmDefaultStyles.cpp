@@ -214,7 +214,7 @@ void TfrmDefaultStyles::ControlChanged()
             const QScopedValueRollback<bool> updating(FUpdating, true);
             ui->cmbFontSize->setCurrentText(QString::number(s.FontSize));
         }
-        FReportError(QStringLiteral("'%1' is not a valid integer value").arg(sizeText));
+        FReportError(Str(9525).arg(sizeText));
     }
 }
 
