@@ -1822,5 +1822,70 @@
             <comment>9755</comment>
             <translation>'%1' = %2 è fuori dall'intervallo da %3 a %4%5; si usa %6%5</translation>
         </message>
+        <message>
+            <source>The FreeDB server did not answer within %1 seconds: timed out</source>
+            <comment>9800</comment>
+            <translation>Il server FreeDB non ha risposto entro %1 secondi: tempo scaduto</translation>
+        </message>
+        <message>
+            <source>The exchange with the FreeDB server took longer than %1 seconds: timed out</source>
+            <comment>9805</comment>
+            <translation>Lo scambio con il server FreeDB è durato più di %1 secondi: tempo scaduto</translation>
+        </message>
+        <message>
+            <source>Connecting to the FreeDB server %1:%2 timed out after %3 seconds</source>
+            <comment>9810</comment>
+            <translation>Tempo scaduto dopo %3 secondi durante la connessione al server FreeDB %1:%2</translation>
+        </message>
+        <message>
+            <source>Not a valid disc: %1</source>
+            <comment>9815</comment>
+            <translation>Disco non valido: %1</translation>
+        </message>
+        <message>
+            <source>The FreeDB server offered an invalid disc: %1 %2</source>
+            <comment>9820</comment>
+            <translation>Il server FreeDB ha proposto un disco non valido: %1 %2</translation>
+        </message>
+        <message>
+            <source>The entry the FreeDB server sent is for the disc "%1", not for "%2" that was asked for; the local copy was not saved</source>
+            <comment>9825</comment>
+            <translation>La voce inviata dal server FreeDB è per il disco "%1", non per il disco "%2" richiesto; la copia locale non è stata salvata</translation>
+        </message>
+        <message>
+            <source>The entry file %1 lies outside the local folder; the local copy was not saved</source>
+            <comment>9830</comment>
+            <translation>Il file della voce %1 si trova fuori dalla cartella locale; la copia locale non è stata salvata</translation>
+        </message>
+        <message>
+            <source>%1; the local copy was not saved</source>
+            <comment>9835</comment>
+            <translation>%1; la copia locale non è stata salvata</translation>
+        </message>
+        <message>
+            <source>The FreeDB server sent a reply line longer than %1 bytes: %2</source>
+            <comment>9840</comment>
+            <translation>Il server FreeDB ha inviato una riga di risposta più lunga di %1 byte: %2</translation>
+        </message>
+        <message>
+            <source>The FreeDB server sent an invalid reply: %1</source>
+            <comment>9845</comment>
+            <translation>Il server FreeDB ha inviato una risposta non valida: %1</translation>
+        </message>
+        <message>
+            <source>The FreeDB server sent a reply longer than %1 bytes: %2</source>
+            <comment>9850</comment>
+            <translation>Il server FreeDB ha inviato una risposta più lunga di %1 byte: %2</translation>
+        </message>
+        <message>
+            <source>The category "%1" is not a valid folder name; the local copy was not saved</source>
+            <comment>9855</comment>
+            <translation>La categoria "%1" non è un nome di cartella valido; la copia locale non è stata salvata</translation>
+        </message>
+        <message>
+            <source>The disc identifier "%1" is not valid; the local copy was not saved</source>
+            <comment>9860</comment>
+            <translation>L'identificativo del disco "%1" non è valido; la copia locale non è stata salvata</translation>
+        </message>
     </context>
 </TS>

@@ -4,6 +4,7 @@
 #include "CDDBParser.h"
 #include "CDDevice.h"
 #include "DiscID.h"
+#include "uResource.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -44,16 +45,14 @@ TCDDBFreeDB::TCDDBFreeDB(QObject *parent)
             FSocket->abort();
             return;
         }
-        WaitTimedOut(QStringLiteral("The FreeDB server did not answer within %1 seconds: timed out")
-                         .arg(Seconds(FReplyTimer->interval())));
+        WaitTimedOut(Str(9800).arg(Seconds(FReplyTimer->interval())));
     });
     connect(FExchangeTimer, &QTimer::timeout, this, [this] {
         // A connection kept open while nothing is asked (after the server
         // list) waits for nobody.
         if (!FAwaitingReply && !FBusy)
             return;
-        WaitTimedOut(QStringLiteral("The exchange with the FreeDB server took longer than %1 seconds: timed out")
-                         .arg(Seconds(FExchangeTimer->interval())));
+        WaitTimedOut(Str(9805).arg(Seconds(FExchangeTimer->interval())));
     });
     connect(FSocket, &QTcpSocket::readyRead, this, &TCDDBFreeDB::SocketReadyRead);
     connect(FSocket, &QTcpSocket::disconnected, this, &TCDDBFreeDB::SocketClosed);
@@ -509,7 +508,7 @@ bool TCDDBFreeDB::Connect()
         if (FSocket->state() != QAbstractSocket::ConnectedState) {
             FAwaitingReply = false;
             FErrorText = FConnectTimedOut
-                ? QStringLiteral("Connecting to the FreeDB server %1:%2 timed out after %3 seconds")
+                ? Str(9810)
                       .arg(CDDBServerName)
                       .arg(CDDBServerPort)
                       .arg(Seconds(ConnectTimeout))
@@ -579,7 +578,7 @@ bool TCDDBFreeDB::QueryDisc()
     QString notADisc;
     FDiscID = ::ComputeDiscID(ReadToc(FDrives, FSelectedDrive, &notADisc));
     if (FDiscID.isEmpty()) {
-        RaiseError(notADisc.isEmpty() ? NoCDText : QStringLiteral("Not a valid disc: %1").arg(notADisc));
+        RaiseError(notADisc.isEmpty() ? NoCDText : Str(9815).arg(notADisc));
         return false;
     }
 
@@ -652,8 +651,7 @@ bool TCDDBFreeDB::DownloadDiscInfo()
         // Category and identifier come from the server and go back into a
         // command line: anything but plain words could smuggle in commands.
         if (!IsValidCategory(FCurrentMatch.Category) || !IsValidDiscId(FCurrentMatch.DiscID)) {
-            RaiseError(QStringLiteral("The FreeDB server offered an invalid disc: %1 %2")
-                           .arg(ShownText(FCurrentMatch.Category), ShownText(FCurrentMatch.DiscID)));
+            RaiseError(Str(9820).arg(ShownText(FCurrentMatch.Category), ShownText(FCurrentMatch.DiscID)));
             Disconnect();
             return false;
         }
@@ -750,9 +748,7 @@ bool TCDDBFreeDB::SaveLocalCopy()
         // that names another disc must not take that disc's file.
         const QString asked = FCurrentMatch.DiscID;
         if (!EntryListsDiscId(FCDDBDisc, asked))
-            return fail(QStringLiteral("The entry the FreeDB server sent is for the disc \"%1\", not for \"%2\" "
-                                       "that was asked for; the local copy was not saved")
-                            .arg(FCDDBDisc.DiscID, asked));
+            return fail(Str(9825).arg(FCDDBDisc.DiscID, asked));
         QString fileName, error;
         if (!LocalCopyFileName(LocalCDDB, FCDDBDisc.Category, asked, fileName, error))
             return fail(error);
@@ -765,8 +761,7 @@ bool TCDDBFreeDB::SaveLocalCopy()
         const QString root = QFileInfo(LocalCDDB).canonicalFilePath();
         const QString parent = QFileInfo(QFileInfo(file.absolutePath()).absolutePath()).canonicalFilePath();
         if (root.isEmpty() || parent != root)
-            return fail(QStringLiteral("The entry file %1 lies outside the local folder; the local copy was not saved")
-                            .arg(FCDDBDisc.FileName));
+            return fail(Str(9830).arg(FCDDBDisc.FileName));
         category = file.absoluteDir().dirName();
         name = file.fileName();
     }
@@ -775,7 +770,7 @@ bool TCDDBFreeDB::SaveLocalCopy()
         FEntryLines = ExtendDiscIdLines(FEntryLines, FDiscID);
     QString error;
     if (!WriteEntryFile(LocalCDDB, category, name, FEntryLines, error))
-        return fail(error + QStringLiteral("; the local copy was not saved"));
+        return fail(Str(9835).arg(error));
     FCDDBDisc.FileName = LocalCDDB + category + QLatin1Char('/') + name;
     return true;
 }

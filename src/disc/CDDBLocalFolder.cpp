@@ -2,6 +2,7 @@
 
 #include "CDDBParser.h"
 #include "SafeFiles.h"
+#include "uResource.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -32,12 +33,11 @@ bool LocalCopyFileName(const QString &root, const QString &category, const QStri
                        QString &error)
 {
     if (!IsValidCategory(category)) {
-        error = QStringLiteral("The category \"%1\" is not a valid folder name; the local copy was not saved")
-                    .arg(category);
+        error = Str(9855).arg(category);
         return false;
     }
     if (!IsValidDiscId(discId)) {
-        error = QStringLiteral("The disc identifier \"%1\" is not valid; the local copy was not saved").arg(discId);
+        error = Str(9860).arg(discId);
         return false;
     }
     fileName = root + category + QLatin1Char('/') + discId;

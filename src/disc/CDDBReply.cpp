@@ -1,6 +1,7 @@
 #include "CDDBReply.h"
 
 #include "CDDBParser.h"
+#include "uResource.h"
 
 #include <QRegularExpression>
 
@@ -12,9 +13,7 @@ bool TReplyFramer::Feed(QByteArrayView bytes, QList<TCDDBReplyLines> &replies, Q
         const qsizetype end = lf < 0 ? bytes.size() : lf;
         FLine.append(bytes.sliced(start, end - start));
         if (FLine.size() > MaxLineLength) {
-            error = QStringLiteral("The FreeDB server sent a reply line longer than %1 bytes: %2")
-                        .arg(MaxLineLength)
-                        .arg(ReplyExcerpt(FLine));
+            error = Str(9840).arg(MaxLineLength).arg(ReplyExcerpt(FLine));
             Reset();
             return false;
         }
@@ -25,16 +24,14 @@ bool TReplyFramer::Feed(QByteArrayView bytes, QList<TCDDBReplyLines> &replies, Q
         const QByteArray line = FLine;
         FLine.clear();
         if (FLines.isEmpty() && ReplyStatusCode(line) < 0) {
-            error = QStringLiteral("The FreeDB server sent an invalid reply: %1").arg(ReplyExcerpt(line));
+            error = Str(9845).arg(ReplyExcerpt(line));
             Reset();
             return false;
         }
         FLines.append(line);
         FReplySize += line.size() + 1;
         if (FReplySize > MaxReplySize) {
-            error = QStringLiteral("The FreeDB server sent a reply longer than %1 bytes: %2")
-                        .arg(MaxReplySize)
-                        .arg(ReplyExcerpt(FLines.first()));
+            error = Str(9850).arg(MaxReplySize).arg(ReplyExcerpt(FLines.first()));
             Reset();
             return false;
         }

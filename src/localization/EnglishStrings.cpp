@@ -414,6 +414,21 @@ static const QHash<int, QString> &englishTable()
         {9745, QStringLiteral("Values in the settings file \"%1\" that could not be used were replaced:\n%2")},
         {9750, QStringLiteral("%1: its default is used")},
         {9755, QStringLiteral("'%1' = %2 lies outside %3 to %4%5; %6%5 is used")},
+
+        // FreeDB window: server and local copy messages
+        {9800, QStringLiteral("The FreeDB server did not answer within %1 seconds: timed out")},
+        {9805, QStringLiteral("The exchange with the FreeDB server took longer than %1 seconds: timed out")},
+        {9810, QStringLiteral("Connecting to the FreeDB server %1:%2 timed out after %3 seconds")},
+        {9815, QStringLiteral("Not a valid disc: %1")},
+        {9820, QStringLiteral("The FreeDB server offered an invalid disc: %1 %2")},
+        {9825, QStringLiteral("The entry the FreeDB server sent is for the disc \"%1\", not for \"%2\" that was asked for; the local copy was not saved")},
+        {9830, QStringLiteral("The entry file %1 lies outside the local folder; the local copy was not saved")},
+        {9835, QStringLiteral("%1; the local copy was not saved")},
+        {9840, QStringLiteral("The FreeDB server sent a reply line longer than %1 bytes: %2")},
+        {9845, QStringLiteral("The FreeDB server sent an invalid reply: %1")},
+        {9850, QStringLiteral("The FreeDB server sent a reply longer than %1 bytes: %2")},
+        {9855, QStringLiteral("The category \"%1\" is not a valid folder name; the local copy was not saved")},
+        {9860, QStringLiteral("The disc identifier \"%1\" is not valid; the local copy was not saved")},
     };
     return table;
 }
