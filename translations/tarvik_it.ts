@@ -1887,5 +1887,65 @@
             <comment>9860</comment>
             <translation>L'identificativo del disco "%1" non è valido; la copia locale non è stata salvata</translation>
         </message>
+        <message>
+            <source>it is neither a CD drive nor a disc image file</source>
+            <comment>9865</comment>
+            <translation>non è né un'unità CD né un file immagine di disco</translation>
+        </message>
+        <message>
+            <source>the disc image file is too large</source>
+            <comment>9870</comment>
+            <translation>il file immagine del disco è troppo grande</translation>
+        </message>
+        <message>
+            <source>its data file %1 is not a regular file</source>
+            <comment>9875</comment>
+            <translation>il suo file di dati %1 non è un file normale</translation>
+        </message>
+        <message>
+            <source>it has %1 tracks; a CD has 99 at most</source>
+            <comment>9880</comment>
+            <translation>ha %1 tracce; un CD ne ha al massimo 99</translation>
+        </message>
+        <message>
+            <source>it has no tracks</source>
+            <comment>9885</comment>
+            <translation>non ha tracce</translation>
+        </message>
+        <message>
+            <source>track %1 starts outside a CD</source>
+            <comment>9890</comment>
+            <translation>la traccia %1 inizia fuori da un CD</translation>
+        </message>
+        <message>
+            <source>track %1 starts at %2, not after track %3 at %4</source>
+            <comment>9895</comment>
+            <translation>la traccia %1 inizia a %2, non dopo la traccia %3 a %4</translation>
+        </message>
+        <message>
+            <source>the lead-out at %1 does not come after track %2 at %3</source>
+            <comment>9900</comment>
+            <translation>il lead-out a %1 non viene dopo la traccia %2 a %3</translation>
+        </message>
+        <message>
+            <source>the lead-out at %1 lies beyond 99:59:74</source>
+            <comment>9905</comment>
+            <translation>il lead-out a %1 va oltre 99:59:74</translation>
+        </message>
+        <message>
+            <source>"%1": %2 is no time on a CD (at most 99:59:74)</source>
+            <comment>9910</comment>
+            <translation>"%1": %2 non è un tempo valido su un CD (al massimo 99:59:74)</translation>
+        </message>
+        <message>
+            <source>"%1": track %2 comes after track %3</source>
+            <comment>9915</comment>
+            <translation>"%1": la traccia %2 viene dopo la traccia %3</translation>
+        </message>
+        <message>
+            <source>"%1": a CD has tracks 1 to 99 only</source>
+            <comment>9920</comment>
+            <translation>"%1": un CD ha solo le tracce da 1 a 99</translation>
+        </message>
     </context>
 </TS>

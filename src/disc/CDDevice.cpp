@@ -2,6 +2,7 @@
 
 #include "DiscImage.h"
 #include "SafeFiles.h"
+#include "uResource.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -56,7 +57,7 @@ CdioHandle OpenSource(const QString &source, QString *reason)
     if (what.Kind == SafeFiles::TFileKind::BlockDevice)
         return CdioHandle(cdio_open(QFile::encodeName(source).constData(), DRIVER_UNKNOWN));
     if (what.Kind != SafeFiles::TFileKind::Regular)
-        return refuse(QStringLiteral("it is neither a CD drive nor a disc image file"));
+        return refuse(Str(9865));
     const TImageKind kind = ImageKindOf(source);
     if (kind == TImageKind::NotAnImage)
         return {};
@@ -64,9 +65,9 @@ CdioHandle OpenSource(const QString &source, QString *reason)
     QByteArray sheet;
     switch (SafeFiles::ReadRegularFile(source, MaxImageSheetSize, sheet)) {
     case SafeFiles::TReadStatus::Ok: break;
-    case SafeFiles::TReadStatus::TooLarge: return refuse(QStringLiteral("the disc image file is too large"));
+    case SafeFiles::TReadStatus::TooLarge: return refuse(Str(9870));
     case SafeFiles::TReadStatus::NotRegular:
-        return refuse(QStringLiteral("it is neither a CD drive nor a disc image file"));
+        return refuse(Str(9865));
     default: return {};
     }
     if (!CheckImageSheet(sheet, kind, reason))
@@ -77,7 +78,7 @@ CdioHandle OpenSource(const QString &source, QString *reason)
         const QString data = folder.absoluteFilePath(name);
         const SafeFiles::TFileInfo file = SafeFiles::Inspect(data);
         if (file.Kind != SafeFiles::TFileKind::Missing && !SafeFiles::IsRegularFile(data))
-            return refuse(QStringLiteral("its data file %1 is not a regular file").arg(name));
+            return refuse(Str(9875).arg(name));
     }
 
     // A cdrdao toc file names its data files relative to the working folder,
@@ -185,7 +186,7 @@ TCDToc ReadToc(const QString &source, QString *reason)
     // a CD can have.
     if (count > 99 || !CheckTrackAddresses(starts, leadOut, reason)) {
         if (reason && count > 99)
-            *reason = QStringLiteral("it has %1 tracks; a CD has 99 at most").arg(count);
+            *reason = Str(9880).arg(count);
         return TCDToc{};
     }
     for (int i = 0; i < count; ++i) {

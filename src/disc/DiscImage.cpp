@@ -1,6 +1,7 @@
 #include "DiscImage.h"
 
 #include "CDDBParser.h"
+#include "uResource.h"
 
 #include <QRegularExpression>
 
@@ -61,7 +62,7 @@ bool CheckTime(const QString &word, const QString &line, QString *reason)
     if (s < 60 && f < 75 && m <= 99)
         return true;
     if (reason)
-        *reason = QStringLiteral("\"%1\": %2 is no time on a CD (at most 99:59:74)").arg(ShownText(line.trimmed()), word);
+        *reason = Str(9910).arg(ShownText(line.trimmed()), word);
     return false;
 }
 
@@ -116,8 +117,8 @@ bool CheckImageSheet(const QByteArray &sheet, TImageKind kind, QString *reason)
             if (n < 1 || n > 99 || n <= lastTrack) {
                 if (reason)
                     *reason = n >= 1 && n <= 99
-                        ? QStringLiteral("\"%1\": track %2 comes after track %3").arg(ShownText(line.trimmed())).arg(n).arg(lastTrack)
-                        : QStringLiteral("\"%1\": a CD has tracks 1 to 99 only").arg(ShownText(line.trimmed()));
+                        ? Str(9915).arg(ShownText(line.trimmed()), QString::number(n), QString::number(lastTrack))
+                        : Str(9920).arg(ShownText(line.trimmed()));
                 return false;
             }
             lastTrack = n;
@@ -146,25 +147,20 @@ bool CheckTrackAddresses(const QList<qint64> &starts, qint64 leadOut, QString *r
         return false;
     };
     if (starts.isEmpty())
-        return fail(QStringLiteral("it has no tracks"));
+        return fail(Str(9885));
     if (starts.size() > 99)
-        return fail(QStringLiteral("it has %1 tracks; a CD has 99 at most").arg(starts.size()));
+        return fail(Str(9880).arg(starts.size()));
     for (qsizetype i = 0; i < starts.size(); ++i) {
         if (starts[i] < 0 || starts[i] > MaxDiscFrames)
-            return fail(QStringLiteral("track %1 starts outside a CD").arg(i + 1));
+            return fail(Str(9890).arg(i + 1));
         if (i > 0 && starts[i] <= starts[i - 1])
-            return fail(QStringLiteral("track %1 starts at %2, not after track %3 at %4")
-                            .arg(i + 1)
-                            .arg(FramesText(starts[i]))
-                            .arg(i)
-                            .arg(FramesText(starts[i - 1])));
+            return fail(Str(9895).arg(QString::number(i + 1), FramesText(starts[i]), QString::number(i),
+                                          FramesText(starts[i - 1])));
     }
     if (leadOut <= starts.last())
-        return fail(QStringLiteral("the lead-out at %1 does not come after track %2 at %3")
-                        .arg(FramesText(qMax<qint64>(leadOut, 0)))
-                        .arg(starts.size())
-                        .arg(FramesText(starts.last())));
+        return fail(Str(9900).arg(FramesText(qMax<qint64>(leadOut, 0)), QString::number(starts.size()),
+                                      FramesText(starts.last())));
     if (leadOut > MaxDiscFrames)
-        return fail(QStringLiteral("the lead-out at %1 lies beyond 99:59:74").arg(FramesText(leadOut)));
+        return fail(Str(9905).arg(FramesText(leadOut)));
     return true;
 }

@@ -429,6 +429,20 @@ static const QHash<int, QString> &englishTable()
         {9850, QStringLiteral("The FreeDB server sent a reply longer than %1 bytes: %2")},
         {9855, QStringLiteral("The category \"%1\" is not a valid folder name; the local copy was not saved")},
         {9860, QStringLiteral("The disc identifier \"%1\" is not valid; the local copy was not saved")},
+
+        // FreeDB window: why a disc image cannot be read
+        {9865, QStringLiteral("it is neither a CD drive nor a disc image file")},
+        {9870, QStringLiteral("the disc image file is too large")},
+        {9875, QStringLiteral("its data file %1 is not a regular file")},
+        {9880, QStringLiteral("it has %1 tracks; a CD has 99 at most")},
+        {9885, QStringLiteral("it has no tracks")},
+        {9890, QStringLiteral("track %1 starts outside a CD")},
+        {9895, QStringLiteral("track %1 starts at %2, not after track %3 at %4")},
+        {9900, QStringLiteral("the lead-out at %1 does not come after track %2 at %3")},
+        {9905, QStringLiteral("the lead-out at %1 lies beyond 99:59:74")},
+        {9910, QStringLiteral("\"%1\": %2 is no time on a CD (at most 99:59:74)")},
+        {9915, QStringLiteral("\"%1\": track %2 comes after track %3")},
+        {9920, QStringLiteral("\"%1\": a CD has tracks 1 to 99 only")},
     };
     return table;
 }
