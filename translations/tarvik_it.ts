@@ -1726,6 +1726,11 @@
             <translation>Tutte le immagini (%1)</translation>
         </message>
         <message>
+            <source>%1 cannot be removed</source>
+            <comment>9540</comment>
+            <translation>Non è possibile rimuovere %1</translation>
+        </message>
+        <message>
             <source>“%1” is not a Tarvik document.</source>
             <comment>9600</comment>
             <translation>“%1” non è un documento di Tarvik.</translation>
@@ -1946,6 +1951,31 @@
             <source>"%1": a CD has tracks 1 to 99 only</source>
             <comment>9920</comment>
             <translation>"%1": un CD ha solo le tracce da 1 a 99</translation>
+        </message>
+        <message>
+            <source>Cannot write %1: %2</source>
+            <comment>9925</comment>
+            <translation>Impossibile scrivere %1: %2</translation>
+        </message>
+        <message>
+            <source>the name leads outside the folder</source>
+            <comment>9930</comment>
+            <translation>il nome porta fuori dalla cartella</translation>
+        </message>
+        <message>
+            <source>the folder %1 cannot be made</source>
+            <comment>9935</comment>
+            <translation>non è possibile creare la cartella %1</translation>
+        </message>
+        <message>
+            <source>%1 is not a folder of its own (a symbolic link or a file)</source>
+            <comment>9940</comment>
+            <translation>%1 non è una cartella vera e propria (è un collegamento simbolico o un file)</translation>
+        </message>
+        <message>
+            <source>it exists and is not a regular file (a symbolic link, folder or device)</source>
+            <comment>9945</comment>
+            <translation>esiste e non è un file normale (è un collegamento simbolico, una cartella o un dispositivo)</translation>
         </message>
     </context>
 </TS>

@@ -1,5 +1,7 @@
 #include "SafeFiles.h"
 
+#include "uResource.h"
+
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
@@ -137,13 +139,13 @@ bool WriteFileInFolder(const QString &root, const QString &folder, const QString
 {
     const QString shown = QDir::cleanPath(root + QLatin1Char('/') + folder + QLatin1Char('/') + name);
     auto fail = [&](const QString &why) {
-        error = QStringLiteral("Cannot write %1: %2").arg(shown, why);
+        error = Str(9925).arg(shown, why);
         return false;
     };
     if (!IsPlainName(folder) || !IsPlainName(name))
-        return fail(QStringLiteral("the name leads outside the folder"));
+        return fail(Str(9930));
     if (!QDir().mkpath(root))
-        return fail(QStringLiteral("the folder %1 cannot be made").arg(root));
+        return fail(Str(9935).arg(root));
 
     TFd rootFd(::open(QFile::encodeName(root).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (!rootFd.ok())
@@ -155,8 +157,7 @@ bool WriteFileInFolder(const QString &root, const QString &folder, const QString
     TFd dirFd(::openat(rootFd.get(), folderName.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
     if (!dirFd.ok()) {
         if (errno == ELOOP || errno == ENOTDIR)
-            return fail(QStringLiteral("%1 is not a folder of its own (a symbolic link or a file)")
-                            .arg(QDir::cleanPath(root + QLatin1Char('/') + folder)));
+            return fail(Str(9940).arg(QDir::cleanPath(root + QLatin1Char('/') + folder)));
         return fail(SystemText(errno));
     }
 
@@ -164,7 +165,7 @@ bool WriteFileInFolder(const QString &root, const QString &folder, const QString
     struct stat old {};
     const bool exists = ::fstatat(dirFd.get(), fileName.constData(), &old, AT_SYMLINK_NOFOLLOW) == 0;
     if (exists && !S_ISREG(old.st_mode))
-        return fail(QStringLiteral("it exists and is not a regular file (a symbolic link, folder or device)"));
+        return fail(Str(9945));
 
     // A new file beside the old one, which then takes its name: rename
     // replaces whatever the name is at that moment and never writes

@@ -391,6 +391,7 @@ static const QHash<int, QString> &englishTable()
         {9525, QStringLiteral("'%1' is not a valid integer value")},
         {9530, QStringLiteral("Unknown error")},
         {9535, QStringLiteral("All pictures (%1)")},
+        {9540, QStringLiteral("%1 cannot be removed")},
 
         // document files: messages
         {9600, QStringLiteral("\u201c%1\u201d is not a Tarvik document.")},
@@ -443,6 +444,13 @@ static const QHash<int, QString> &englishTable()
         {9910, QStringLiteral("\"%1\": %2 is no time on a CD (at most 99:59:74)")},
         {9915, QStringLiteral("\"%1\": track %2 comes after track %3")},
         {9920, QStringLiteral("\"%1\": a CD has tracks 1 to 99 only")},
+
+        // FreeDB window: why the local copy cannot be written
+        {9925, QStringLiteral("Cannot write %1: %2")},
+        {9930, QStringLiteral("the name leads outside the folder")},
+        {9935, QStringLiteral("the folder %1 cannot be made")},
+        {9940, QStringLiteral("%1 is not a folder of its own (a symbolic link or a file)")},
+        {9945, QStringLiteral("it exists and is not a regular file (a symbolic link, folder or device)")},
     };
     return table;
 }

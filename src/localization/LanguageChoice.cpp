@@ -77,7 +77,7 @@ bool ChooseLanguageModule(const QString &modulePath, QString *error)
     const QString target = UserLanguageModulePath();
     if (modulePath.isEmpty()) {
         if (QFileInfo::exists(target) && !QFile::remove(target))
-            return fail(error, QStringLiteral("%1 cannot be removed").arg(target));
+            return fail(error, Str(9540).arg(target));
         return true;
     }
     // the same checks the program makes at start, version included
