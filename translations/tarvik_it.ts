@@ -1977,5 +1977,25 @@
             <comment>9945</comment>
             <translation>esiste e non è un file normale (è un collegamento simbolico, una cartella o un dispositivo)</translation>
         </message>
+        <message>
+            <source>Cannot read %1: no such file</source>
+            <comment>9955</comment>
+            <translation>Impossibile leggere %1: il file non esiste</translation>
+        </message>
+        <message>
+            <source>%1 is not a CDDB entry file</source>
+            <comment>9960</comment>
+            <translation>%1 non è un file di voce CDDB</translation>
+        </message>
+        <message>
+            <source>%1 is too large to be a CDDB entry file</source>
+            <comment>9965</comment>
+            <translation>%1 è troppo grande per essere un file di voce CDDB</translation>
+        </message>
+        <message>
+            <source>Cannot read %1: %2</source>
+            <comment>9970</comment>
+            <translation>Impossibile leggere %1: %2</translation>
+        </message>
     </context>
 </TS>

@@ -1,6 +1,7 @@
 #include "CDDBParser.h"
 
 #include "SafeFiles.h"
+#include "uResource.h"
 
 #include <QHash>
 #include <QStringDecoder>
@@ -61,11 +62,10 @@ bool ReadEntryLines(const QString &path, QStringList &lines, QString *error, qin
     QString why;
     switch (SafeFiles::ReadRegularFile(path, maxSize, bytes, &why)) {
     case SafeFiles::TReadStatus::Ok: break;
-    case SafeFiles::TReadStatus::Missing: return fail(QStringLiteral("Cannot read %1: no such file").arg(path));
-    case SafeFiles::TReadStatus::NotRegular: return fail(QStringLiteral("%1 is not a CDDB entry file").arg(path));
-    case SafeFiles::TReadStatus::TooLarge:
-        return fail(QStringLiteral("%1 is too large to be a CDDB entry file").arg(path));
-    case SafeFiles::TReadStatus::Failed: return fail(QStringLiteral("Cannot read %1: %2").arg(path, why));
+    case SafeFiles::TReadStatus::Missing: return fail(Str(9955).arg(path));
+    case SafeFiles::TReadStatus::NotRegular: return fail(Str(9960).arg(path));
+    case SafeFiles::TReadStatus::TooLarge: return fail(Str(9965).arg(path));
+    case SafeFiles::TReadStatus::Failed: return fail(Str(9970).arg(path, why));
     }
     lines = SplitEntryLines(DecodeEntryText(bytes));
     return true;

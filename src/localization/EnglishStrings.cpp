@@ -451,6 +451,12 @@ static const QHash<int, QString> &englishTable()
         {9935, QStringLiteral("the folder %1 cannot be made")},
         {9940, QStringLiteral("%1 is not a folder of its own (a symbolic link or a file)")},
         {9945, QStringLiteral("it exists and is not a regular file (a symbolic link, folder or device)")},
+
+        // CDDB windows: why an entry file cannot be read
+        {9955, QStringLiteral("Cannot read %1: no such file")},
+        {9960, QStringLiteral("%1 is not a CDDB entry file")},
+        {9965, QStringLiteral("%1 is too large to be a CDDB entry file")},
+        {9970, QStringLiteral("Cannot read %1: %2")},
     };
     return table;
 }
