@@ -47,10 +47,7 @@ inline std::unique_ptr<TfrmTarvik> makeWindow(QSize screen = QSize(1024, 768), c
 template <class T = QWidget>
 T *Child(const QObject &w, const char *name)
 {
-    T *child = w.findChild<T *>(QLatin1String(name));
-    if (!child)
-        qFatal("the window has no %s named %s", T::staticMetaObject.className(), name);
-    return child;
+    return TarvikTest::Child<T>(&w, name);
 }
 
 // A command's one action, by the design's name of its menu item (mnuNew,

@@ -70,14 +70,7 @@ struct TFakeWizard : TWizardLinesTarget {
     void ReceiveTitles(const TWizardTitles &titles) override { Received << titles; }
 };
 
-template <typename T>
-T *Child(QWidget *window, const char *name)
-{
-    T *child = window->findChild<T *>(QLatin1String(name));
-    if (!child)
-        qFatal("no %s", name);
-    return child;
-}
+using TarvikTest::Child;
 
 // Picks a file in Qt's own file dialog as a user does: typed into the file
 // name box (selectFile leaves the box alone while it has the focus). A

@@ -27,19 +27,9 @@ using VelMeasureRoutines::CmToInches;
 
 namespace {
 
-template <typename T>
-T *Child(QWidget *w, const char *name)
-{
-    T *c = w->findChild<T *>(QLatin1String(name));
-    if (!c)
-        qFatal("no %s", name);
-    return c;
-}
+using TarvikTest::Child;
 
-void Click(QWidget *w, const char *name)
-{
-    QTest::mouseClick(Child<QAbstractButton>(w, name), Qt::LeftButton);
-}
+using TarvikTest::Click;
 
 QSettings Store()
 {

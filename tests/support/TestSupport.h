@@ -3,6 +3,7 @@
 // settings, custom colours and the log never touch the user's own, the
 // offscreen platform, and the Qt test runner.
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
@@ -26,6 +27,23 @@ inline QTemporaryDir *isolateUserFolders()
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     return home;
+}
+
+// A child widget or action by its object name; the test stops when there
+// is none, so a renamed control fails loudly instead of crashing later.
+template <typename T = QWidget>
+T *Child(const QObject *parent, const char *name)
+{
+    T *child = parent->findChild<T *>(QLatin1String(name));
+    if (!child)
+        qFatal("no %s named %s", T::staticMetaObject.className(), name);
+    return child;
+}
+
+// A left click on the named button, as a user gives it.
+inline void Click(const QObject *parent, const char *name)
+{
+    QTest::mouseClick(Child<QAbstractButton>(parent, name), Qt::LeftButton);
 }
 
 } // namespace TarvikTest
