@@ -18,23 +18,13 @@ THelpWindow *THelpWindow::instance()
     return window;
 }
 
-namespace {
-
-// The help window's own texts, which an older language module may lack.
-QString HelpText(int id, const char *english)
-{
-    const QString text = Str(id);
-    return text.isEmpty() ? QString::fromLatin1(english) : text;
-}
-
-} // namespace
 
 THelpWindow::THelpWindow(QWidget *parent)
     : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("HelpWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(HelpText(640, "Tarvik Help"));
+    setWindowTitle(StrOrEnglish(640));
     resize(640, 520);
 
     FBrowser = new QTextBrowser(this);
@@ -42,9 +32,9 @@ THelpWindow::THelpWindow(QWidget *parent)
     FBrowser->setSearchPaths({QStringLiteral(":/help")});
 
     auto *bar = new QToolBar(this);
-    QAction *back = bar->addAction(QIcon::fromTheme(QStringLiteral("go-previous")), HelpText(645, "Back"));
-    QAction *contents = bar->addAction(HelpText(650, "Contents"));
-    QAction *index = bar->addAction(HelpText(655, "Index"));
+    QAction *back = bar->addAction(QIcon::fromTheme(QStringLiteral("go-previous")), StrOrEnglish(645));
+    QAction *contents = bar->addAction(StrOrEnglish(650));
+    QAction *index = bar->addAction(StrOrEnglish(655));
     connect(back, &QAction::triggered, FBrowser, &QTextBrowser::backward);
     connect(FBrowser, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
     connect(contents, &QAction::triggered, this, &THelpWindow::ShowContents);

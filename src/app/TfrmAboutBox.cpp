@@ -1,5 +1,6 @@
 #include "TfrmAboutBox.h"
 
+#include "EnglishStrings.h"
 #include "uResource.h"
 
 #include <QEvent>
@@ -61,10 +62,9 @@ void TfrmAboutBox::LocalizeForm()
     ApplyFormCharset(Str(10), this);
     setWindowTitle(Str(5500));
     // lines of this program's own, which an older module may lack
-    const QString version = Str(5510);
-    lblVersion->setText((version.contains(QLatin1String("%1")) ? version : QStringLiteral("Version %1")).arg(Str(1)));
-    const QString what = Str(5520);
-    lblWhat->setText(what.isEmpty() ? QStringLiteral("CD jewel-case inlays and disc labels") : what);
+    const QString version = StrOrEnglish(5510);
+    lblVersion->setText((version.contains(QLatin1String("%1")) ? version : EnglishString(5510)).arg(Str(1)));
+    lblWhat->setText(StrOrEnglish(5520));
     lblTranslated->setText(Str(5570));
     // the language's flag, from the module in use; English shows none
     const QImage flag = LoadLanguageFlag(LanguageModuleInUse());

@@ -5,7 +5,6 @@
 
 #include "ClipboardBlock.h"
 #include "DocumentFile.h"
-#include "EnglishStrings.h"
 #include "MessageBoxes.h"
 #include "TShape.h"
 #include "TSurfacePanel.h"
@@ -20,17 +19,6 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QMimeData>
-
-namespace {
-
-// A text of the program's table; English where the language module lacks it.
-QString TableText(int id)
-{
-    const QString text = Str(id);
-    return text.isEmpty() ? EnglishString(id) : text;
-}
-
-} // namespace
 
 void TfrmTarvik::mnuCopyClick(bool cut, bool fromElementMenu)
 {
@@ -68,7 +56,7 @@ void TfrmTarvik::mnuCopyClick(bool cut, bool fromElementMenu)
     // (or nothing) elsewhere: it is not copied, and a cut keeps it.
     const std::optional<TTarvikData> block = ClipboardBlock::BlockOfSelection(elements);
     if (!block) {
-        MessageBoxes::ShowWarning(this, TableText(2750));
+        MessageBoxes::ShowWarning(this, StrOrEnglish(2750));
         return;
     }
     auto *mime = new QMimeData;
@@ -93,7 +81,7 @@ void TfrmTarvik::mnuPasteClick()
     if (mime->hasFormat(ClipboardBlock::MimeType())) {
         const ClipboardBlock::TReadResult read = ClipboardBlock::ReadMimeData(mime);
         if (read.Status != ClipboardBlock::TReadResult::Ok) {
-            MessageBoxes::ShowWarning(this, TableText(2755));
+            MessageBoxes::ShowWarning(this, StrOrEnglish(2755));
             return;
         }
         pasteElements(read.Data);
@@ -217,5 +205,5 @@ void TfrmTarvik::pasteElements(const TTarvikData &data)
     }
     SH->SetLocked(mnuLockcomponents->isChecked());
     if (full)
-        MessageBoxes::ShowWarning(this, TableText(2760));
+        MessageBoxes::ShowWarning(this, StrOrEnglish(2760));
 }

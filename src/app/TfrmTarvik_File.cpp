@@ -328,9 +328,7 @@ void TfrmTarvik::DragDropFilesDropped(const QStringList &files)
             OpenDocument(path);
             break;
         case DroppedFiles::TDropKind::Unknown: {
-            QString text = Str(txUnknownDroppedFile);
-            if (text.isEmpty())
-                text = QStringLiteral("Sorry, the dropped file format is unknown!");
+            const QString text = StrOrEnglish(txUnknownDroppedFile);
             MessageBoxes::ShowMessage(this, text + QLatin1Char('\n') + QLatin1Char('(') + path + QLatin1Char(')'));
             break;
         }

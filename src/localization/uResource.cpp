@@ -106,6 +106,12 @@ QString Str(int id)
     return LoadLanguageString(LanguageModuleInUse(), id);
 }
 
+QString StrOrEnglish(int id)
+{
+    const QString text = Str(id);
+    return text.isEmpty() ? EnglishString(id) : text;
+}
+
 int CharsetNumber(const QString &name)
 {
     static const QHash<QString, int> numbers = {

@@ -83,6 +83,9 @@ const TLanguageModule *LanguageModuleInUse();
 QString LoadLanguageString(const TLanguageModule *module, int id);
 // The same with the module in use.
 QString Str(int id);
+// A text the program added to the table after modules were written, which an
+// older module may lack: the module's text, or the English one in its place.
+QString StrOrEnglish(int id);
 
 // The character-set number of a character-set name such as "RUSSIAN_CHARSET"
 // (compared exactly, case included); any other name, "DEFAULT_CHARSET"
