@@ -506,6 +506,8 @@ private:
     // user told so, when it cannot be read.
     QImage ReadInsertedPicture(const QString &path);
     int InsertImagePicture(const QString &path, const QImage &picture);
+    // The order a new free picture takes on a surface: above its free pictures.
+    int NextImageOrder(const TSurfacePanel *panel) const;
     void refitRebuiltImage(TVelCDImageElement *image);
     void pasteElements(const TTarvikData &data);
     bool pasteTextIntoFocusedField();

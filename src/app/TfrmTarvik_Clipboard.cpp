@@ -159,11 +159,7 @@ void TfrmTarvik::pasteElements(const TTarvikData &data)
             full = true;
             continue;
         }
-        // Above every free picture of the surface.
-        int order = 1;
-        for (const auto &img : ImageSlots)
-            if (img && img->isVisibleTo(target) && img->parentWidget() == target && img->Order() > 0)
-                ++order;
+        const int order = NextImageOrder(target);
         TImageElementRecord r = data.Images[item.Position];
         r.SurfaceIndex = code;
         r.FitStyle = fsNone; // a pasted picture is never fitted

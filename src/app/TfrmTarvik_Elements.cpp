@@ -225,6 +225,15 @@ int TfrmTarvik::InsertImageFile(const QString &path)
     return picture.isNull() ? -1 : InsertImagePicture(path, picture);
 }
 
+int TfrmTarvik::NextImageOrder(const TSurfacePanel *panel) const
+{
+    int order = 1;
+    for (const auto &img : ImageSlots)
+        if (img && img->parentWidget() == panel && img->isVisibleTo(panel) && img->Order() > 0)
+            ++order;
+    return order;
+}
+
 int TfrmTarvik::InsertImagePicture(const QString &path, const QImage &picture)
 {
     const std::optional<int> slot = FreeImageSlot();
@@ -233,10 +242,7 @@ int TfrmTarvik::InsertImagePicture(const QString &path, const QImage &picture)
         return -1;
     }
     TSurfacePanel *panel = ActiveSurfacePanel();
-    int order = 1;
-    for (const auto &img : ImageSlots)
-        if (img && img->isVisibleTo(img->parentWidget()) && img->parentWidget() == panel && img->Order() > 0)
-            ++order;
+    const int order = NextImageOrder(panel);
 
     const QScopedValueRollback<bool> suppressed(SuppressHistory, true);
     if (ImageSlots[*slot])
