@@ -6,6 +6,7 @@
 #include "MessageBoxes.h"
 #include "TVKRegistry.h"
 #include "TfrmCreatingDialog.h"
+#include "VelImgUtils.h"
 #include "TrackFit.h"
 #include "WizardFields.h"
 #include "WizardLines.h"
@@ -16,7 +17,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
-#include <QImageReader>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScopeGuard>
@@ -446,14 +446,14 @@ bool TfrmWizard::PreviewImage(QLabel *preview, const QString &file)
 {
     preview->hide();
     const auto showAgain = qScopeGuard([preview] { preview->show(); });
-    QImageReader reader(file);
-    const QSize own = reader.size();
-    const QSize size = own.isValid() ? WizardFields::PreviewSize(own) : QSize();
-    // Large pictures are read at the preview's size (JPEG decodes them
-    // reduced), so a camera's picture shows at once.
-    if (size.isValid() && size != own)
-        reader.setScaledSize(size);
-    const QImage picture = reader.read();
+    // Read by the same loader the cover's pictures use, at the preview's
+    // size (JPEG decodes it reduced), so a camera's picture shows at once
+    // and the preview shows what Finish will insert.
+    QSize size;
+    const QImage picture = ReadPicture(file, [&size](QSize own) {
+        size = WizardFields::PreviewSize(own);
+        return size;
+    });
     if (picture.isNull()) {
         ClearPreview(preview);
         MessageBoxes::ShowError(this, Str(4570));
